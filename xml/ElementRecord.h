@@ -27,7 +27,9 @@ struct ElementRecord {
 
     uint32_t startTagLength() const { return tagLengths & kMaxStartTagLength; }
     uint32_t endTagLength() const { return tagLengths >> kStartTagBits; }
-    void setTagLengths(uint32_t startTag, uint32_t endTag) { tagLengths = startTag | (endTag << kStartTagBits); }
+    void setTagLengths(uint32_t startTag, uint32_t endTag) {
+        tagLengths = startTag | (endTag << kStartTagBits);
+    }
     uint32_t end() const { return start + length; }
 };
 

@@ -47,7 +47,9 @@ std::string& ansiOverride() {
 
 // The UTF-16 name that matches this machine's byte order, so that a
 // std::u16string's storage can be handed to iconv as it is.
-const char* nativeUtf16() { return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE"; }
+const char* nativeUtf16() {
+    return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+}
 
 }  // namespace
 
@@ -83,7 +85,8 @@ bool TextCodec::isValidUtf8(std::string_view bytes) {
             }
             cp = (cp << 6) | (p[i] & 0x3F);
         }
-        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (n == 3 && (cp < 0x10000 || cp > 0x10FFFF))) {
+        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+            (n == 3 && (cp < 0x10000 || cp > 0x10FFFF))) {
             return false;
         }
         p += n + 1;

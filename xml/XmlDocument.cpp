@@ -31,7 +31,9 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 }  // namespace
 
-XmlDocument::XmlDocument() { resetIndex(8); }
+XmlDocument::XmlDocument() {
+    resetIndex(8);
+}
 
 void XmlDocument::resetIndex(uint32_t capacity) {
     m_index.reset(capacity);
@@ -57,10 +59,6 @@ bool XmlDocument::setText(std::u16string_view text) {
 }
 
 void XmlDocument::parse() {
-    if (m_text.empty()) {
-        resetIndex(8);
-        return;
-    }
     m_parentPos = m_currentPos = m_childPos = 0;
     m_ordered = true;
     m_attrElement = kNoAttrCache;
@@ -135,7 +133,8 @@ bool XmlDocument::saveFile(const std::string& path) {
         reportFileError(errno);
         return false;
     }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() || std::fflush(file.get()) != 0) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
+        std::fflush(file.get()) != 0) {
         reportFileError(errno ? errno : EIO);
         return false;
     }
@@ -221,7 +220,8 @@ uint32_t XmlDocument::firstRecordAtOrAfter(uint32_t offset) const {
     return lo;
 }
 
-bool XmlDocument::splice(uint32_t offset, uint32_t removeLength, std::u16string_view insert, uint32_t enclosing) {
+bool XmlDocument::splice(uint32_t offset, uint32_t removeLength, std::u16string_view insert,
+                         uint32_t enclosing) {
     int64_t delta = static_cast<int64_t>(insert.size()) - removeLength;
     if (static_cast<int64_t>(m_text.size()) + delta > static_cast<int64_t>(kMaxText)) {
         return false;
@@ -274,7 +274,8 @@ bool XmlDocument::appendElement(std::u16string_view name) {
             while (p < m_text.size() && isSpace(m_text[p])) {
                 ++p;
             }
-            if (p < m_text.size() && m_text[p] == u'<') {
+            // At the document level the end of the text plays the part of the next "<".
+            if (p == m_text.size() || m_text[p] == u'<') {
                 point = static_cast<uint32_t>(p);
             }
         }

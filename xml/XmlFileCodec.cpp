@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <iterator>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "xml/EncodingTable.h"
@@ -66,7 +66,9 @@ std::vector<Attr> readAttributes(std::u16string_view text, size_t pos) {
     }
 }
 
-bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) { return namesEqual(a, b, true); }
+bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) {
+    return namesEqual(a, b, true);
+}
 
 size_t findIgnoreCase(std::u16string_view text, std::u16string_view what, size_t from = 0) {
     if (what.size() > text.size()) {
@@ -131,7 +133,9 @@ void appendUnits(std::u16string& out, std::string_view bytes, bool bigEndian) {
     }
 }
 
-std::u16string asciiName(std::string_view name) { return TextCodec::utf16FromUtf8(name); }
+std::u16string asciiName(std::string_view name) {
+    return TextCodec::utf16FromUtf8(name);
+}
 
 }  // namespace
 
@@ -185,7 +189,8 @@ std::u16string XmlFileCodec::decode(std::string_view bytes, uint32_t& flags, Xml
         }
     }
     std::string_view body = bytes.substr(skip);
-    report.add(u"read", {{u"encoding", asciiName(encodingName)}, {u"length", XmlReport::number(body.size())}});
+    report.add(u"read",
+               {{u"encoding", asciiName(encodingName)}, {u"length", XmlReport::number(body.size())}});
 
     std::u16string text;
     if (utf16) {
@@ -222,7 +227,8 @@ std::u16string XmlFileCodec::decode(std::string_view bytes, uint32_t& flags, Xml
         encodingName = "UTF-8";
         text = TextCodec::utf16FromUtf8(body);
     }
-    report.add(u"converted_to", {{u"encoding", asciiName(encodingName)}, {u"length", XmlReport::number(text.size())}});
+    report.add(u"converted_to",
+               {{u"encoding", asciiName(encodingName)}, {u"length", XmlReport::number(text.size())}});
     return text;
 }
 
@@ -274,7 +280,8 @@ std::string XmlFileCodec::encode(std::u16string_view text, uint32_t flags, XmlRe
     report.add(u"converted_from", {{u"encoding", asciiName(declared.empty() ? "UTF-8" : declared)},
                                    {u"length", XmlReport::number(converted.size())}});
     if (losses) {
-        report.add(u"conversion_loss", {{u"encoding", asciiName(declared)}, {u"count", XmlReport::number(losses)}});
+        report.add(u"conversion_loss",
+                   {{u"encoding", asciiName(declared)}, {u"count", XmlReport::number(losses)}});
     }
     out += converted;
     return out;

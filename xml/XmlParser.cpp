@@ -278,7 +278,8 @@ size_t XmlParser::parseEndTag(size_t lt) {
     // An end tag too long for its field in the index is treated as matching nothing.
     if (endLength > ElementRecord::kMaxEndTagLength || !findOpen(name, hashName(name), depth)) {
         m_errors = true;
-        m_report.add(u"lone_end_tag", {{u"tagname", std::u16string(name)}, {u"offset", XmlReport::number(lt)}});
+        m_report.add(u"lone_end_tag",
+                     {{u"tagname", std::u16string(name)}, {u"offset", XmlReport::number(lt)}});
         return pos;
     }
     if (depth + 1 < m_stack.size()) {
@@ -311,7 +312,8 @@ void XmlParser::syntaxError(std::u16string_view event, size_t offset) {
 
 void XmlParser::unterminated(std::u16string_view type, size_t offset) {
     m_errors = true;
-    m_report.add(u"unterminated_tag_syntax", {{u"type", std::u16string(type)}, {u"offset", XmlReport::number(offset)}});
+    m_report.add(u"unterminated_tag_syntax",
+                 {{u"type", std::u16string(type)}, {u"offset", XmlReport::number(offset)}});
 }
 
 uint64_t XmlParser::hashName(std::u16string_view name) const {
@@ -327,7 +329,8 @@ void XmlParser::push(uint32_t element, size_t nameStart, size_t nameLength) {
     if (m_stack.size() >= kShallowDepth) {
         ++m_deepNames[hash];
     }
-    m_stack.push_back(Open{element, hash, static_cast<uint32_t>(nameStart), static_cast<uint32_t>(nameLength)});
+    m_stack.push_back(
+        Open{element, hash, static_cast<uint32_t>(nameStart), static_cast<uint32_t>(nameLength)});
 }
 
 void XmlParser::popTo(size_t depth) {
@@ -373,10 +376,11 @@ void XmlParser::closeUnended(size_t firstDepth) {
         uint32_t element = m_stack[d].element;
         ElementRecord& record = m_index[element];
         m_errors = true;
-        m_report.add(u"unended_start_tag",
-                     {{u"tagname", std::u16string(m_text.substr(m_stack[d].nameStart, m_stack[d].nameLength))},
-                      {u"offset", XmlReport::number(record.start)},
-                      {u"offset2", XmlReport::number(record.start + record.startTagLength())}});
+        m_report.add(
+            u"unended_start_tag",
+            {{u"tagname", std::u16string(m_text.substr(m_stack[d].nameStart, m_stack[d].nameLength))},
+             {u"offset", XmlReport::number(record.start)},
+             {u"offset2", XmlReport::number(record.start + record.startTagLength())}});
         record.length = record.startTagLength();
         record.levelFlags |= ElementRecord::kNotEnded;
         uint32_t first = record.firstChild;
@@ -418,7 +422,8 @@ void XmlParser::finish() {
     for (uint32_t i = 1; i < m_index.size(); ++i) {
         ElementRecord& r = m_index[i];
         const ElementRecord& p = m_index[r.parent];
-        uint32_t level = std::min<uint32_t>((p.levelFlags & ElementRecord::kLevelMask) + 1, ElementRecord::kLevelMask);
+        uint32_t level =
+            std::min<uint32_t>((p.levelFlags & ElementRecord::kLevelMask) + 1, ElementRecord::kLevelMask);
         r.levelFlags = (r.levelFlags & ~(ElementRecord::kLevelMask | ElementRecord::kFirstChild)) | level |
                        (p.firstChild == i ? ElementRecord::kFirstChild : 0);
     }
@@ -429,8 +434,9 @@ void XmlParser::finish() {
     } else if (uint32_t sibling = m_index[document.firstChild].nextSibling; sibling != 0) {
         m_errors = true;
         std::u16string_view rest = m_text.substr(m_index[sibling].start + 1);
-        m_report.add(u"root_has_sibling", {{u"tagname", std::u16string(rest.substr(0, nameLengthAt(rest, 0)))},
-                                           {u"offset", XmlReport::number(m_index[sibling].start)}});
+        m_report.add(u"root_has_sibling",
+                     {{u"tagname", std::u16string(rest.substr(0, nameLengthAt(rest, 0)))},
+                      {u"offset", XmlReport::number(m_index[sibling].start)}});
     }
     if (m_errors) {
         document.levelFlags |= ElementRecord::kHasErrors;

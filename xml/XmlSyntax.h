@@ -4,7 +4,9 @@
 
 namespace talvane68::xmlsyntax {
 
-inline bool isSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+inline bool isSpace(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
 
 inline bool isNameStart(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':' || c >= 0x80;
@@ -26,7 +28,9 @@ inline bool isName(std::u16string_view name) {
     return true;
 }
 
-inline char16_t foldAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c; }
+inline char16_t foldAscii(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+}
 
 inline bool namesEqual(std::u16string_view a, std::u16string_view b, bool ignoreCase) {
     if (a.size() != b.size()) {
