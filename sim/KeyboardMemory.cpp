@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <sstream>
+#include <vector>
 
 namespace talvane68::sim {
 
@@ -58,6 +59,10 @@ bool KeyboardMemory::storeKeys(const std::vector<KeyRecord>& records) const {
             bySlot[record.slot()] = &record;
         }
     }
+    // Unset keys read back as empty records anyway; the file keeps only assignments.
+    std::erase_if(bySlot, [](const auto& entry) {
+        return *entry.second == emptyKeyRecord(entry.second->layer, entry.second->key);
+    });
     std::string text = "# layer key record (64-byte blocks in hex)\n";
     for (const auto& [slot, record] : bySlot) {
         text += std::to_string(record->layer) + " " + std::to_string(record->key) + " " +

@@ -47,7 +47,8 @@ public:
 
     // The stored key records in slot order, at most one per slot.
     std::vector<KeyRecord> keys() const;
-    // Replaces the whole key table (invalid records are dropped).
+    // Replaces the whole key table (invalid records are dropped, and empty
+    // normal records, which are what unset keys read back as).
     bool storeKeys(const std::vector<KeyRecord>& records) const;
 
     LightTable lights() const;
