@@ -117,8 +117,9 @@ void addDeviceCommands(CommandTable& table) {
     table.add({"version", "", "print the keyboard's firmware version", 0, 0, version});
     table.add({"read-lights", "", "print the keyboard's 69 key colours as lines \"r g b\", key 1 first", 0, 0,
                readLights});
+    // A profile (.prf) is left to the profile commands' own write-lights entry.
     table.add({"write-lights", "FILE", "send 69 key colours (lines \"r g b\", key 1 first) to the keyboard",
-               1, 1, writeLights});
+               1, 1, writeLights, [](const Args& args) { return !hasExtension(args[0], ".prf"); }});
     table.add(
         {"dump-keys", "", "print the key table read from the keyboard, one key per line", 0, 0, dumpKeys});
     table.add({"firmware", "FILE", "download an Intel HEX firmware file to the keyboard", 1, 1, firmware});
