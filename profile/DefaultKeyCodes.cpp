@@ -27,4 +27,8 @@ constexpr DefaultKeyTable withoutType2Lighting(DefaultKeyTable table) {
 const DefaultKeyTable DefaultKeyCodes = kDefaults;
 const DefaultKeyTable DefaultKeyCodesType2 = withoutType2Lighting(kDefaults);
 
+const DefaultKeyTable& defaultKeyCodesFor(std::int32_t deviceType) {
+    return deviceType == 2 ? DefaultKeyCodesType2 : DefaultKeyCodes;
+}
+
 }  // namespace talvane68

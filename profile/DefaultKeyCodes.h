@@ -15,4 +15,8 @@ using DefaultKeyTable = std::array<std::array<std::uint8_t, 2>, kKeyRows>;
 extern const DefaultKeyTable DefaultKeyCodes;
 extern const DefaultKeyTable DefaultKeyCodesType2;
 
+// The table a key's own "default" command uses: DefaultKeyCodesType2 for
+// keyboard type 2, DefaultKeyCodes for every other type.
+const DefaultKeyTable& defaultKeyCodesFor(std::int32_t deviceType);
+
 }  // namespace talvane68

@@ -38,6 +38,13 @@ std::u16string KeyboardProfile::keyEventText(std::int64_t eventCode, bool withAr
     return talvane68::keyEventText(keyNames, eventCode, withArrows);
 }
 
+std::u16string KeyboardProfile::modeCaption(std::int32_t mode) const {
+    if (mode < 0 || mode >= kModeCount) {
+        return {};
+    }
+    return language == "zh-CN" ? modeNamesZh[mode] : modeNamesEn[mode];
+}
+
 KeyMode KeyboardProfile::modeForCode(std::int64_t code) {
     // 160, the extra key beside the left Shift, lies in the function range
     // but is an ordinary key.

@@ -92,6 +92,9 @@ public:
     std::u16string codeCaption(std::int64_t code) const;
     // List text of a key event (see keyEventText in the catalogue).
     std::u16string keyEventText(std::int64_t eventCode, bool withArrows) const;
+    // Caption of a KeyMode value in the current language (English unless
+    // it is "zh-CN"); empty for a value outside 0..8.
+    std::u16string modeCaption(std::int32_t mode) const;
     // The mode a key function code belongs to.
     static KeyMode modeForCode(std::int64_t code);
 };

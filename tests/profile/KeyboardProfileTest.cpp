@@ -76,6 +76,8 @@ TEST(DefaultKeyCodesTest, TypeTwoLacksThreeLightingFunctions) {
         EXPECT_EQ(DefaultKeyCodesType2[keyId][1], differs ? 0 : DefaultKeyCodes[keyId][1]) << keyId;
     }
     EXPECT_EQ(DefaultKeyCodes[35][1], 165);
+    EXPECT_EQ(&defaultKeyCodesFor(2), &DefaultKeyCodesType2);
+    EXPECT_EQ(&defaultKeyCodesFor(3), &DefaultKeyCodes);
 }
 
 TEST(ModeForCodeTest, ClassifiesByRangeWith160AsAKey) {
@@ -103,6 +105,11 @@ TEST_F(KeyboardProfileTest, CaptionsAndEventTextsReadTheTables) {
     EXPECT_EQ(profile.codeCaption(1023), u"-- --");
     EXPECT_EQ(profile.codeCaption(1024), u"-- --");
     EXPECT_EQ(profile.keyEventText(65 + kReleaseFlag, true), u"A  \u2191\u2191");
+    EXPECT_EQ(profile.modeCaption(2), u"组合键");
+    profile.language = "en-US";
+    EXPECT_EQ(profile.modeCaption(8), u"Power");
+    EXPECT_EQ(profile.modeCaption(9), u"");
+    EXPECT_EQ(profile.modeCaption(-1), u"");
 }
 
 }  // namespace
