@@ -1,0 +1,74 @@
+// Which enumerator the library uses: the one a program or test set, else the
+// virtual keyboard named by TALVANE68_DEVICE=sim:DIR, else hidapi.
+
+#include <cstdlib>
+#include <mutex>
+#include <string_view>
+
+#include "hwi/DeviceChannel.h"
+#include "hwi/HidapiEnumerator.h"
+
+#if defined(TALVANE68_HAVE_SIM)
+#include "sim/SimDevice.h"
+#endif
+
+namespace talvane68 {
+namespace {
+
+// Lists nothing: the virtual keyboard was asked for but is not built in.
+class NoDeviceEnumerator : public DeviceEnumerator {
+    struct DeadChannel : DeviceChannel {
+        bool write(const std::uint8_t*, std::size_t) override { return false; }
+        int read(std::uint8_t*, std::size_t, int) override { return -1; }
+    };
+
+public:
+    std::vector<std::u16string> interfacePaths() override { return {}; }
+    std::unique_ptr<DeviceChannel> open(const std::u16string&) override {
+        return std::make_unique<DeadChannel>();
+    }
+};
+
+struct Selection {
+    std::mutex mutex;
+    std::shared_ptr<DeviceEnumerator> chosen;
+};
+
+Selection& selection() {
+    static Selection instance;
+    return instance;
+}
+
+std::shared_ptr<DeviceEnumerator> defaultEnumerator() {
+    const char* device = std::getenv("TALVANE68_DEVICE");
+    constexpr std::string_view kSim = "sim:";
+    if (device != nullptr && std::string_view(device).substr(0, kSim.size()) == kSim) {
+#if defined(TALVANE68_HAVE_SIM)
+        return sim::makeEnumerator(std::string(device + kSim.size()));
+#else
+        return std::make_shared<NoDeviceEnumerator>();
+#endif
+    }
+    return std::make_shared<HidapiEnumerator>();
+}
+
+}  // namespace
+
+std::shared_ptr<DeviceEnumerator> deviceEnumerator() {
+    Selection& s = selection();
+    {
+        std::lock_guard lock(s.mutex);
+        if (s.chosen) {
+            return s.chosen;
+        }
+    }
+    return defaultEnumerator();
+}
+
+void setDeviceEnumerator(std::shared_ptr<DeviceEnumerator> enumerator) {
+    Selection& s = selection();
+    std::lock_guard lock(s.mutex);
+    s.chosen = std::move(enumerator);
+}
+
+}  // namespace talvane68
