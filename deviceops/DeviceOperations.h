@@ -20,7 +20,8 @@ bool writeKeysToDevice(KeyboardProfile& profile, WindowHandle window);
 // result is false.
 bool readKeysFromDevice(KeyboardProfile& profile, WindowHandle window);
 
-// Sends the colours of keys 1..69. The result is the library's.
+// Sends the colours of keys 1..69 and reads the table back to confirm it:
+// true when the keyboard then holds them.
 bool writeLightsToDevice(KeyboardProfile& profile);
 
 // Reads the light table into the colours of keys 1..69. When the read fails
