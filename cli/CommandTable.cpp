@@ -1,6 +1,7 @@
 #include "cli/CommandTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iomanip>
 
 namespace talvane68::cli {
@@ -9,10 +10,41 @@ void CommandTable::add(Command command) {
     m_commands.push_back(std::move(command));
 }
 
-const Command* CommandTable::find(const std::string& name) const {
-    const auto found =
-        std::find_if(m_commands.begin(), m_commands.end(), [&](const Command& c) { return c.name == name; });
-    return found == m_commands.end() ? nullptr : &*found;
+bool hasExtension(const std::string& path, const std::string& extension) {
+    if (path.size() < extension.size()) {
+        return false;
+    }
+    return std::equal(extension.begin(), extension.end(), path.end() - extension.size(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+const Command* CommandTable::find(const std::string& name, const std::vector<std::string>& args,
+                                  Lookup& lookup) const {
+    lookup = Lookup::UnknownName;
+    for (const auto& command : m_commands) {
+        if (command.name != name) {
+            continue;
+        }
+        lookup = Lookup::WrongArguments;
+        if (args.size() >= command.minArgs && args.size() <= command.maxArgs &&
+            (!command.accepts || command.accepts(args))) {
+            lookup = Lookup::Found;
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+std::string CommandTable::usageOf(const std::string& name) const {
+    std::string text;
+    for (const auto& command : m_commands) {
+        if (command.name == name) {
+            text += (text.empty() ? "" : "\n") + std::string("usage: talvane68ctl ") + command.name +
+                    (command.args.empty() ? "" : " " + command.args);
+        }
+    }
+    return text;
 }
 
 void CommandTable::printUsage(std::ostream& out) const {

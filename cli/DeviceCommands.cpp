@@ -93,9 +93,10 @@ int firmware(Context& context, const Args& args) {
     if (!readFile(args[0], text)) {
         return context.fail("cannot read " + args[0]);
     }
-    if (text.empty() || text[0] != ':' || text.find('\r') == std::string::npos) {
-        return context.fail(args[0] +
-                            " is not an Intel HEX firmware file (CR or CR LF line ends); nothing was sent");
+    // The library checks every record before it sends the first one; this only spares opening the
+    // keyboard for a file that is plainly something else.
+    if (text.empty() || text[0] != ':') {
+        return context.fail(args[0] + " is not an Intel HEX firmware file; nothing was sent");
     }
     if (!context.openKeyboard()) {
         return 1;
@@ -117,8 +118,9 @@ void addDeviceCommands(CommandTable& table) {
     table.add({"version", "", "print the keyboard's firmware version", 0, 0, version});
     table.add({"read-lights", "", "print the keyboard's 69 key colours as lines \"r g b\", key 1 first", 0, 0,
                readLights});
+    // A profile (.prf) is left to the profile commands' own write-lights entry.
     table.add({"write-lights", "FILE", "send 69 key colours (lines \"r g b\", key 1 first) to the keyboard",
-               1, 1, writeLights});
+               1, 1, writeLights, [](const Args& args) { return !hasExtension(args[0], ".prf"); }});
     table.add(
         {"dump-keys", "", "print the key table read from the keyboard, one key per line", 0, 0, dumpKeys});
     table.add({"firmware", "FILE", "download an Intel HEX firmware file to the keyboard", 1, 1, firmware});

@@ -85,14 +85,16 @@ int main(int argc, char** argv) {
         table.printUsage(std::cerr);
         return kUsageError;
     }
-    const talvane68::cli::Command* command = table.find(argv[index]);
-    if (command == nullptr) {
-        return usageError(std::string("unknown command \"") + argv[index] + "\"");
-    }
+    const std::string name = argv[index];
     const std::vector<std::string> args(argv + index + 1, argv + argc);
-    if (args.size() < command->minArgs || args.size() > command->maxArgs) {
-        return usageError("usage: talvane68ctl " + command->name + (command->args.empty() ? "" : " ") +
-                          command->args);
+    talvane68::cli::Lookup lookup;
+    const talvane68::cli::Command* command = table.find(name, args, lookup);
+    if (lookup == talvane68::cli::Lookup::UnknownName) {
+        return usageError("unknown command \"" + name + "\"");
+    }
+    if (command == nullptr) {
+        std::cerr << "talvane68ctl: wrong arguments for " << name << "\n" << table.usageOf(name) << "\n";
+        return kUsageError;
     }
     talvane68::cli::Context context(std::cout, std::cerr, timeoutMs);
     return command->run(context, args);

@@ -7,27 +7,10 @@
 
 #include "hwi/DeviceChannel.h"
 #include "hwi/HidapiEnumerator.h"
-
-#if defined(TALVANE68_HAVE_SIM)
 #include "sim/SimDevice.h"
-#endif
 
 namespace talvane68 {
 namespace {
-
-// Lists nothing: the virtual keyboard was asked for but is not built in.
-class NoDeviceEnumerator : public DeviceEnumerator {
-    struct DeadChannel : DeviceChannel {
-        bool write(const std::uint8_t*, std::size_t) override { return false; }
-        int read(std::uint8_t*, std::size_t, int) override { return -1; }
-    };
-
-public:
-    std::vector<std::u16string> interfacePaths() override { return {}; }
-    std::unique_ptr<DeviceChannel> open(const std::u16string&) override {
-        return std::make_unique<DeadChannel>();
-    }
-};
 
 struct Selection {
     std::mutex mutex;
@@ -43,11 +26,7 @@ std::shared_ptr<DeviceEnumerator> defaultEnumerator() {
     const char* device = std::getenv("TALVANE68_DEVICE");
     constexpr std::string_view kSim = "sim:";
     if (device != nullptr && std::string_view(device).substr(0, kSim.size()) == kSim) {
-#if defined(TALVANE68_HAVE_SIM)
         return sim::makeEnumerator(std::string(device + kSim.size()));
-#else
-        return std::make_shared<NoDeviceEnumerator>();
-#endif
     }
     return std::make_shared<HidapiEnumerator>();
 }

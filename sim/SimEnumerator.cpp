@@ -38,7 +38,8 @@ std::u16string SimEnumerator::interfacePath(int interfaceNumber) const {
 }
 
 std::vector<std::u16string> SimEnumerator::interfacePaths() {
-    if (m_dir.exists("unplugged")) {
+    // A folder that could not be made holds no keyboard.
+    if (!m_dir.create() || m_dir.exists("unplugged")) {
         return {};
     }
     return {interfacePath(0), interfacePath(1)};

@@ -13,7 +13,7 @@ class SimEnumerator : public DeviceEnumerator {
 public:
     explicit SimEnumerator(SimDirectory dir);
 
-    // Empty while the keyboard is unplugged.
+    // Empty while the keyboard is unplugged or its folder cannot be made.
     std::vector<std::u16string> interfacePaths() override;
     // The configuration path gives a working channel; any other path one that
     // fails everything.

@@ -127,7 +127,13 @@ TEST(DeviceSelection, SetEnumeratorWinsOverTheEnvironment) {
 
     unsetenv("TALVANE68_DEVICE");
     EXPECT_NE(dynamic_cast<HidapiEnumerator*>(deviceEnumerator().get()), nullptr);
-    setenv("TALVANE68_DEVICE", "sim:/nonexistent/talvane68-sim", 1);
-    EXPECT_EQ(dynamic_cast<HidapiEnumerator*>(deviceEnumerator().get()), nullptr);
+    char dir[] = "/tmp/talvane68-sim-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    setenv("TALVANE68_DEVICE", (std::string("sim:") + dir).c_str(), 1);
+    auto simulated = deviceEnumerator();
+    EXPECT_EQ(dynamic_cast<HidapiEnumerator*>(simulated.get()), nullptr);
+    EXPECT_TRUE(DetectDevice(*simulated));
     unsetenv("TALVANE68_DEVICE");
+    simulated.reset();
+    std::filesystem::remove_all(dir);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "SimTestSupport.h"
+#include "sim/SimDevice.h"
 
 namespace talvane68::sim::test {
 namespace {
@@ -37,6 +38,10 @@ TEST_F(Protocol, ProductIdFileAcceptsTextAndIgnoresJunk) {
         SimDirectory(dir()).writeText("product-id", content);
         EXPECT_EQ(keyboard().productId(), expected) << content;
     }
+}
+
+TEST_F(Protocol, FolderThatCannotBeMadeHoldsNoKeyboard) {
+    EXPECT_TRUE(makeEnumerator("/proc/talvane68-no-such-folder")->interfacePaths().empty());
 }
 
 TEST_F(Protocol, TypingInterfaceAndUnknownPathsFailEverything) {
