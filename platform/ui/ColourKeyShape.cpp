@@ -11,7 +11,7 @@ QRegion colourKeyRegion(const QImage& picture, QRgb key) {
     }
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     // Opaque key so the comparison ignores whatever alpha the picture carried.
-    const QImage mask = rgb.createMaskFromColor(0xFF000000u | (key & 0x00FFFFFFu), Qt::MaskOutColor);
+    const QImage mask = rgb.createMaskFromColor(0xFF000000u | (key & 0x00FFFFFFu), Qt::MaskInColor);
     return QRegion(QBitmap::fromImage(mask));
 }
 

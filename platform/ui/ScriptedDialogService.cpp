@@ -27,8 +27,11 @@ std::optional<QString> ScriptedDialogService::nextFile() {
     if (m_files.empty()) {
         return std::nullopt;
     }
-    std::optional<QString> path = std::move(m_files.front());
+    const auto [chosen, path] = m_files.front();
     m_files.pop_front();
+    if (!chosen) {
+        return std::nullopt;
+    }
     return path;
 }
 

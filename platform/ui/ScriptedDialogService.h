@@ -24,7 +24,10 @@ public:
     };
 
     void answerYesNo(bool yes) { m_yesNo.push_back(yes); }
-    void answerFile(std::optional<QString> path) { m_files.push_back(std::move(path)); }
+    // A path, or nothing for a cancelled dialog.
+    void answerFile(const std::optional<QString>& path) {
+        m_files.push_back({path.has_value(), path.value_or(QString())});
+    }
     void answerColour(std::optional<QColor> colour) { m_colours.push_back(colour); }
 
     const std::vector<Request>& requests() const { return m_requests; }
@@ -41,7 +44,7 @@ private:
 
     std::vector<Request> m_requests;
     std::deque<bool> m_yesNo;
-    std::deque<std::optional<QString>> m_files;
+    std::deque<std::pair<bool, QString>> m_files;  // chosen, path
     std::deque<std::optional<QColor>> m_colours;
 };
 
