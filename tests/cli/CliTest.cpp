@@ -169,6 +169,12 @@ TEST_F(Cli, FirmwareFileReachesTheKeyboardWithProgress) {
     EXPECT_EQ(keyboard().firmware(), image);
     EXPECT_NE(result.err.find("firmware 150/150"), std::string::npos) << result.err;
 
+    // Files written on Linux end their lines with LF alone; they download all the same.
+    const std::string lfOnly = ":0400000001020304F2\n:00000001FF\n";
+    const CliRun unixLines = run("firmware " + writeFile("unix.hex", lfOnly));
+    EXPECT_EQ(unixLines.status, 0) << unixLines.err;
+    EXPECT_NE(unixLines.err.find("firmware 150/150"), std::string::npos) << unixLines.err;
+
     keyboard().clearLog();
     const CliRun refused = run("firmware " + writeFile("notes.txt", "not a firmware file\r\n"));
     EXPECT_EQ(refused.status, 1);
