@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -60,7 +61,9 @@ public:
     explicit Writer(XmlDocument& doc) : m_doc(doc) {}
 
     void add(std::u16string_view name) { m_ok = m_doc.appendElement(name) && m_ok; }
-    void set(std::u16string_view name, std::u16string_view value) { m_ok = m_doc.setAttribute(name, value) && m_ok; }
+    void set(std::u16string_view name, std::u16string_view value) {
+        m_ok = m_doc.setAttribute(name, value) && m_ok;
+    }
     void set(std::u16string_view name, std::int64_t value) { set(name, Number(value)); }
     void goIn() { m_ok = m_doc.enterElement() && m_ok; }
     void goOut() { m_ok = m_doc.leaveElement() && m_ok; }
@@ -166,7 +169,9 @@ mode_t newFileMode(const std::filesystem::path& target) {
 bool writeReplacing(XmlDocument& doc, const std::string& path) {
     std::filesystem::path target = resolveTarget(path);
     std::filesystem::path dir = target.parent_path();
-    std::string temp = ((dir.empty() ? std::filesystem::path(".") : dir) / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string temp =
+        ((dir.empty() ? std::filesystem::path(".") : dir) / ("." + target.filename().string() + ".XXXXXX"))
+            .string();
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         return false;
@@ -270,7 +275,8 @@ public:
             std::int32_t id = integer(u"ID");
             std::int32_t level = integer(u"Level");
             std::int32_t mode = integer(u"Mode");
-            if (id < kFirstKeyId || id > kLastKeyId || level < 0 || level >= kLayerCount || mode < 0 || mode > 8) {
+            if (id < kFirstKeyId || id > kLastKeyId || level < 0 || level >= kLayerCount || mode < 0 ||
+                mode > 8) {
                 continue;
             }
             int entry = slot(id, level);
@@ -313,8 +319,8 @@ bool loadInto(Fields& f, const std::string& path) {
 template <class Fields>
 bool saveFrom(const Fields& f, const std::string& path) {
     XmlDocument doc;
-    return buildDocument(doc, {f.predefinedCombos, f.predefinedMacros, f.predefinedEmus, f.keyColor, f.keyMode,
-                               f.keyCode, f.keyList}) &&
+    return buildDocument(doc, {f.predefinedCombos, f.predefinedMacros, f.predefinedEmus, f.keyColor,
+                               f.keyMode, f.keyCode, f.keyList}) &&
            writeReplacing(doc, path);
 }
 
@@ -339,12 +345,20 @@ std::int32_t profileInteger(std::u16string_view text) {
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
-bool saveProfileData(const ProfileData& data, const std::string& path) { return saveFrom(data, path); }
+bool saveProfileData(const ProfileData& data, const std::string& path) {
+    return saveFrom(data, path);
+}
 
-bool saveProfile(const KeyboardProfile& profile, const std::string& path) { return saveFrom(profile, path); }
+bool saveProfile(const KeyboardProfile& profile, const std::string& path) {
+    return saveFrom(profile, path);
+}
 
-bool loadProfileData(ProfileData& data, const std::string& path) { return loadInto(data, path); }
+bool loadProfileData(ProfileData& data, const std::string& path) {
+    return loadInto(data, path);
+}
 
-bool loadProfile(KeyboardProfile& profile, const std::string& path) { return loadInto(profile, path); }
+bool loadProfile(KeyboardProfile& profile, const std::string& path) {
+    return loadInto(profile, path);
+}
 
 }  // namespace talvane68

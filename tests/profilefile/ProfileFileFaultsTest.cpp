@@ -103,6 +103,9 @@ TEST_F(ProfileFileTest, HostileListsStayBounded) {
     for (int i = 0; i < 5000; ++i) {
         deep += "<List><x ID='0' t1='d'>";
     }
+    for (int i = 0; i < 5000; ++i) {
+        deep += "</x></List>";
+    }
     deep += "</PredefinedMacro><PredefinedEmu><List>";
     for (int i = 0; i < 2000; ++i) {
         deep += "<x ID='65535' t1='g'><List><x ID='65535'/></List></x>";
@@ -114,7 +117,7 @@ TEST_F(ProfileFileTest, HostileListsStayBounded) {
     for (const ScrollList* l = &profile->predefinedMacros; !l->empty(); l = &l->children()[0]) {
         ++depth;
     }
-    EXPECT_LE(depth, 16);
+    EXPECT_EQ(depth, 16);
     EXPECT_LE(profile->predefinedEmus.count(), 65536);
 }
 

@@ -28,21 +28,30 @@ TEST_F(ProfileFileTest, WritesTheExactLayout) {
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
         "<Talvane68>\r\n"
         "<PredefinedCombo>\r\n"
-        "<List SizeOfView=\"5\" " + kDefaultList + ">\r\n"
+        "<List SizeOfView=\"5\" " +
+        kDefaultList +
+        ">\r\n"
         "<x ID=\"0\" t1=\"&lt;&gt;|\">\r\n"
-        "<List SizeOfView=\"5\" ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"3\" IsAutoInterval=\"1\" Delay=\"30\" PlayMode=\"0\">\r\n"
+        "<List SizeOfView=\"5\" ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"3\" IsAutoInterval=\"1\" "
+        "Delay=\"30\" PlayMode=\"0\">\r\n"
         "<x ID=\"0\" t1=\"A &amp; &apos;B&apos;\">\r\n"
-        "<List SizeOfView=\"5\" " + kDefaultList + "/>\r\n"
+        "<List SizeOfView=\"5\" " +
+        kDefaultList +
+        "/>\r\n"
         "</x>\r\n"
         "</List>\r\n"
         "</x>\r\n"
         "</List>\r\n"
         "</PredefinedCombo>\r\n"
         "<PredefinedMacro>\r\n"
-        "<List SizeOfView=\"7\" " + kDefaultList + "/>\r\n"
+        "<List SizeOfView=\"7\" " +
+        kDefaultList +
+        "/>\r\n"
         "</PredefinedMacro>\r\n"
         "<PredefinedEmu>\r\n"
-        "<List SizeOfView=\"7\" " + kDefaultList + "/>\r\n"
+        "<List SizeOfView=\"7\" " +
+        kDefaultList +
+        "/>\r\n"
         "</PredefinedEmu>\r\n"
         "<BackgroundLightSettings>\r\n"
         "<AREA ID=\"1\" Red=\"1\" Green=\"2\" Blue=\"3\"/>\r\n"
@@ -52,7 +61,9 @@ TEST_F(ProfileFileTest, WritesTheExactLayout) {
                         "<CurrentSettings>\r\n"
                         "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"1\">\r\n"
                         "<ComboKey>\r\n"
-                        "<List SizeOfView=\"0\" " + kDefaultList + "/>\r\n"
+                        "<List SizeOfView=\"0\" " +
+                        kDefaultList +
+                        "/>\r\n"
                         "</ComboKey>\r\n"
                         "</KEY>\r\n"
                         "<KEY ID=\"1\" Level=\"1\" Mode=\"7\" HWCode=\"135\">\r\n"),
@@ -152,9 +163,8 @@ TEST_F(ProfileFileTest, ReaderRules) {
 
 TEST(ProfileInteger, ConvertsLikeAtoi) {
     const std::pair<const char16_t*, std::int32_t> cases[] = {
-        {u"42", 42},      {u"  -7", -7},          {u"+3", 3},     {u"\t\r\n 5z", 5}, {u"", 0},
-        {u"abc", 0},      {u"- 1", 0},            {u"1 2", 1},    {u"99999999999", INT32_MAX},
-        {u"-99999999999", INT32_MIN},
+        {u"42", 42}, {u"  -7", -7}, {u"+3", 3},  {u"\t\r\n 5z", 5},           {u"", 0},
+        {u"abc", 0}, {u"- 1", 0},   {u"1 2", 1}, {u"99999999999", INT32_MAX}, {u"-99999999999", INT32_MIN},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(profileInteger(text), value);
