@@ -7,6 +7,7 @@
 
 #include "cli/CommandTable.h"
 #include "cli/Context.h"
+#include "cli/DefaultCommands.h"
 #include "cli/DeviceCommands.h"
 
 namespace {
@@ -48,6 +49,7 @@ bool parseTimeout(const std::string& text, int& milliseconds) {
 int main(int argc, char** argv) {
     CommandTable table;
     talvane68::cli::addDeviceCommands(table);
+    talvane68::cli::addDefaultCommands(table);
 
     int timeoutMs = talvane68::cli::kDefaultCliTimeoutMs;
     int index = 1;

@@ -16,17 +16,20 @@ constexpr std::size_t kKeyBlockCapacity = 65536;
 }  // namespace
 
 bool writeKeysToDevice(KeyboardProfile& profile, WindowHandle window) {
-    profile.device.prepare();
+    return writeKeysToDevice(profile, profile.device, window);
+}
+
+bool writeKeysToDevice(const KeyboardProfile& profile, CVrelHWI& device, WindowHandle window) {
+    device.prepare();
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int keyId = kFirstKeyId; keyId <= kLastKeyId; ++keyId) {
             std::vector<int> block = keyConfigBlockOf(profile, layer, keyId);
             if (!block.empty()) {
-                profile.device.setKeyConfiguration(layer, keyId, block.data(),
-                                                   static_cast<int>(block.size()));
+                device.setKeyConfiguration(layer, keyId, block.data(), static_cast<int>(block.size()));
             }
         }
     }
-    return profile.device.writeKeyConfigurationToDev(window);
+    return device.writeKeyConfigurationToDev(window);
 }
 
 bool readKeysFromDevice(KeyboardProfile& profile, WindowHandle window) {

@@ -14,6 +14,9 @@ namespace talvane68 {
 // Empties the device's key table, stores the block of every key and layer
 // that has an assignment, and sends the table. The result is the send's.
 bool writeKeysToDevice(KeyboardProfile& profile, WindowHandle window);
+// The same through another, already opened, device object (talvane68ctl
+// keeps its own).
+bool writeKeysToDevice(const KeyboardProfile& profile, CVrelHWI& device, WindowHandle window);
 
 // Reads the keyboard's key table and sets every key's assignment on both
 // layers from it. When the read fails the profile is left as it was and the
