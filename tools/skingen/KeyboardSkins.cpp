@@ -27,14 +27,9 @@ void drawLayerMark(QPainter& p, const SkinRect& label, bool lit) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF band = toRectF(label);
-    QLinearGradient fade(band.topLeft(), band.topRight());
-    fade.setColorAt(0, QColor(255, 230, 0, 46));
-    fade.setColorAt(1, QColor(255, 230, 0, 12));
     p.setPen(Qt::NoPen);
-    p.setBrush(fade);
-    p.drawRoundedRect(band, 4, 4);
-    p.setBrush(QColor(255, 230, 0));
-    p.drawRoundedRect(QRectF(band.left(), band.top() + 3, 3, band.height() - 6), 1.5, 1.5);
+    p.setBrush(QColor(255, 230, 0, 26));
+    p.drawRoundedRect(band, 5, 5);
     p.restore();
 }
 

@@ -178,9 +178,11 @@ void drawKeyCap(QPainter& p, const QRectF& r, const QString& name, Look look, bo
         faceEdge = QColor(196, 204, 216);
         legend = QColor(255, 255, 255);
     } else if (look == Look::Active) {
-        faceTop = selectedLook ? QColor(96, 86, 58) : QColor(74, 66, 44);
-        faceBottom = selectedLook ? QColor(80, 70, 44) : QColor(60, 54, 36);
-        faceEdge = kAccent;
+        // Lit: the legend and the strip at the key's foot glow; a selected key
+        // (backlight window) also takes a warm face.
+        faceTop = selectedLook ? QColor(92, 82, 56) : QColor(66, 69, 76);
+        faceBottom = selectedLook ? QColor(76, 67, 42) : QColor(54, 56, 62);
+        faceEdge = selectedLook ? kAccent : QColor(150, 118, 48);
         legend = kAccent;
     }
     roundedFill(p, face, radius - 2, vertical(face, faceTop, faceBottom), faceEdge,
