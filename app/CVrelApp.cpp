@@ -34,6 +34,8 @@ int CVrelApp::initInstance(const QString& programDir) {
     return 0;
 }
 
-int CVrelApp::runMainWindow(QDialog& window) { return window.exec(); }
+int CVrelApp::runMainWindow(QDialog& window) {
+    return window.exec();
+}
 
 }  // namespace talvane68
