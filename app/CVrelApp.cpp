@@ -1,6 +1,8 @@
 #include "app/CVrelApp.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 
 #include "app/AppIcon.h"
 #include "mainwindow/PlaceholderMainWindow.h"
@@ -19,6 +21,13 @@ int CVrelApp::initInstance(const QString& programDir) {
                                    QStringLiteral("Talvane68"));
         return 1;
     }
+    // The captions are laid out for a compact face; one that carries both
+    // Latin and Chinese gives every caption the same style.
+    if (QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Micro Hei"))) {
+        QFont font = QApplication::font();
+        font.setFamily(QStringLiteral("WenQuanYi Micro Hei"));
+        QApplication::setFont(font);
+    }
     m_resources.createDrawingResources();
     m_profile.buildKeyTables();
     m_profile.language = "zh-CN";
@@ -34,6 +43,8 @@ int CVrelApp::initInstance(const QString& programDir) {
     return 0;
 }
 
-int CVrelApp::runMainWindow(QDialog& window) { return window.exec(); }
+int CVrelApp::runMainWindow(QDialog& window) {
+    return window.exec();
+}
 
 }  // namespace talvane68

@@ -12,7 +12,8 @@ namespace talvane68 {
 
 class PlaceholderMainWindow : public SkinnedDialog {
 public:
-    PlaceholderMainWindow(const SkinResources& resources, KeyboardProfile& profile, QWidget* parent = nullptr);
+    PlaceholderMainWindow(const SkinResources& resources, KeyboardProfile& profile,
+                          QWidget* parent = nullptr);
 
 protected:
     void initDialog() override;
