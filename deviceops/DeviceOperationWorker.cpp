@@ -92,13 +92,17 @@ void DeviceOperationWorker::run(KeyboardProfile* profile, int operation) {
         std::unique_lock lock(m_mutex);
         m_wake.wait_for(lock, m_finishDelay, [this] { return m_cancelRequested; });
     }
-    postMessage(profile->progressWindow, WM_DEVICE_DONE, ok ? kDeviceDoneOk : kDeviceDoneFailed, 0);
+    // The worker counts as done before its last post, so that the window
+    // receiving it can start the next operation at once; the next window's
+    // handle is stored only after that, so this post cannot reach it.
+    const WindowHandle window = profile->progressWindow;
     {
         std::lock_guard lock(m_mutex);
         m_running = false;
         m_profile = nullptr;
     }
     m_wake.notify_all();
+    postMessage(window, WM_DEVICE_DONE, ok ? kDeviceDoneOk : kDeviceDoneFailed, 0);
 }
 
 }  // namespace talvane68

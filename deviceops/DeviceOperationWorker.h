@@ -46,7 +46,8 @@ public:
     // cancel flag) and skips the final wait. Nothing when idle.
     void cancel();
 
-    // True from a successful start until the worker has posted WM_DEVICE_DONE.
+    // True from a successful start until the transfer and its wait are over
+    // (the worker then only posts WM_DEVICE_DONE and ends).
     bool isRunning() const;
 
     // Blocks until the running operation, if any, has ended.

@@ -4,9 +4,13 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
+#include <condition_variable>
+#include <mutex>
 
 #include "deviceops/CVrelDialogProgress.h"
+#include "hwi/DeviceChannel.h"
 #include "platform/ui/DialogResult.h"
+#include "sim/SimDevice.h"
 #include "tests/mainwindow/WindowTestFixture.h"
 
 namespace talvane68 {
@@ -15,6 +19,89 @@ namespace {
 constexpr int op(DeviceOperation operation) {
     return static_cast<int>(operation);
 }
+
+// The virtual keyboard behind a gate: the write with the given number waits
+// until the gate opens, so a transfer can be held part-way.
+class Gate {
+public:
+    explicit Gate(int holdAtWrite) : m_holdAt(holdAtWrite) {}
+
+    void passWrite() {
+        std::unique_lock lock(m_mutex);
+        if (++m_writes == m_holdAt) {
+            m_held = true;
+            m_changed.wait(lock, [this] { return m_open; });
+        }
+    }
+    bool isHolding() {
+        std::lock_guard lock(m_mutex);
+        return m_held && !m_open;
+    }
+    void open() {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+    int writes() {
+        std::lock_guard lock(m_mutex);
+        return m_writes;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_holdAt;
+    int m_writes = 0;
+    bool m_held = false;
+    bool m_open = false;
+};
+
+class GatedEnumerator : public DeviceEnumerator {
+    struct Channel : DeviceChannel {
+        std::unique_ptr<DeviceChannel> inner;
+        Gate* gate = nullptr;
+        bool write(const std::uint8_t* report, std::size_t length) override {
+            gate->passWrite();
+            return inner->write(report, length);
+        }
+        int read(std::uint8_t* buffer, std::size_t capacity, int timeoutMs) override {
+            return inner->read(buffer, capacity, timeoutMs);
+        }
+    };
+
+public:
+    GatedEnumerator(std::shared_ptr<DeviceEnumerator> inner, Gate& gate)
+        : m_inner(std::move(inner)), m_gate(gate) {}
+    std::vector<std::u16string> interfacePaths() override { return m_inner->interfacePaths(); }
+    std::unique_ptr<DeviceChannel> open(const std::u16string& path) override {
+        auto channel = std::make_unique<Channel>();
+        channel->inner = m_inner->open(path);
+        channel->gate = &m_gate;
+        return channel;
+    }
+
+private:
+    std::shared_ptr<DeviceEnumerator> m_inner;
+    Gate& m_gate;
+};
+
+// Puts the profile's device behind a gate for one test, and takes it away
+// again however the test ends.
+struct GatedKeyboard {
+    GatedKeyboard(int holdAtWrite, KeyboardProfile& profile, const std::string& dir)
+        : gate(holdAtWrite), profile(profile) {
+        profile.device.__closeDev();
+        setDeviceEnumerator(std::make_shared<GatedEnumerator>(sim::makeEnumerator(dir), gate));
+    }
+    ~GatedKeyboard() {
+        gate.open();
+        DeviceOperationWorker::shared().wait();
+        profile.device.__closeDev();
+        setDeviceEnumerator(nullptr);
+    }
+    Gate gate;
+    KeyboardProfile& profile;
+};
 
 class ProgressWindowTest : public WindowTestFixture {
 protected:
@@ -101,14 +188,14 @@ TEST_F(ProgressWindowTest, FailedTransferEndsWithTheFailedResult) {
 }
 
 TEST_F(ProgressWindowTest, CancelDuringAWriteStopsTheTransfer) {
-    // The keyboard falls silent part-way, so the transfer is still running
-    // when Cancel is pressed.
-    keyboard->stopAnswering(20);
-    profile->device.setReadTimeout(3000);
+    // The transfer is held at its 20th report while Cancel is pressed.
+    GatedKeyboard gated(20, *profile, dir.string());
+    Gate& gate = gated.gate;
+    ASSERT_TRUE(profile->device.__createDev());
     CVrelDialogProgress window(resources, *profile);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (window.progressUpdates() > 0) {
+        if (gate.isHolding()) {
             poll.stop();
             clickCancel(window);
         }
@@ -116,15 +203,17 @@ TEST_F(ProgressWindowTest, CancelDuringAWriteStopsTheTransfer) {
     poll.start(5);
     EXPECT_EQ(run(window, op(DeviceOperation::WriteKeys)), kDialogCancel);
     EXPECT_EQ(window.progress(), 0);
-    EXPECT_TRUE(profile->device.isCancelled());
+    EXPECT_TRUE(DeviceOperationWorker::shared().isRunning());
+    gate.open();
     DeviceOperationWorker::shared().wait();
-    keyboard->resumeAnswering();
-    EXPECT_FALSE(logHas("> f6"));
+    // The held report went out; nothing after it did.
+    EXPECT_EQ(gate.writes(), 20);
+    EXPECT_FALSE(logHas("> 00F6"));
 
     // The next operation starts afresh and completes.
     CVrelDialogProgress again(resources, *profile);
     EXPECT_EQ(run(again, op(DeviceOperation::WriteKeys)), kDialogOk);
-    EXPECT_TRUE(logHas("> f6"));
+    EXPECT_TRUE(logHas("> 00F6"));
 }
 
 TEST_F(ProgressWindowTest, NoSecondOperationWhileAWorkerRuns) {
@@ -138,17 +227,27 @@ TEST_F(ProgressWindowTest, NoSecondOperationWhileAWorkerRuns) {
 }
 
 TEST_F(ProgressWindowTest, EscCancelsAndEnterDoesNotPassForSuccess) {
-    keyboard->stopAnswering(5);
-    profile->device.setReadTimeout(3000);
+    GatedKeyboard gated(5, *profile, dir.string());
+    Gate& gate = gated.gate;
+    ASSERT_TRUE(profile->device.__createDev());
     CVrelDialogProgress window(resources, *profile);
-    QTimer::singleShot(50, [&] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!gate.isHolding()) {
+            return;
+        }
+        poll.stop();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(&window, &enter);
         EXPECT_EQ(window.result(), 0);
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(&window, &esc);
     });
+    poll.start(5);
     EXPECT_EQ(run(window, op(DeviceOperation::WriteKeys)), kDialogCancel);
+    gate.open();
+    DeviceOperationWorker::shared().wait();
+    EXPECT_EQ(gate.writes(), 5);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <fstream>
 
