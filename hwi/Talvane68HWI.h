@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 #include "hwi/Export.h"
 #include "platform/messaging/Messaging.h"
@@ -16,6 +17,7 @@
 namespace talvane68 {
 class CVrelUtil;
 class CVrel;
+struct TransferControl;
 }  // namespace talvane68
 
 using talvane68::WindowHandle;
@@ -92,9 +94,12 @@ public:
     void setReadTimeout(int milliseconds);
 
 private:
-    talvane68::CVrelUtil* m_transport = nullptr;
-    talvane68::CVrel* m_model = nullptr;
-    char16_t m_version[64];
+    bool isOpen() const { return m_transport != nullptr; }
+    talvane68::TransferControl transferControl() const;
+
+    std::unique_ptr<talvane68::CVrelUtil> m_transport;
+    std::unique_ptr<talvane68::CVrel> m_model;
+    char16_t m_version[64] = {};
     std::atomic<bool> m_cancelled{false};
     std::atomic<int> m_readTimeoutMs{kDefaultReadTimeoutMs};
 };

@@ -8,9 +8,6 @@
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
 #include <QUrl>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 
 #include "deviceops/CVrelDialogProgress.h"
 #include "deviceops/DeviceOperationWorker.h"
@@ -140,7 +137,10 @@ void CVrelDlg::initDialog() {
         return;
     }
     m_profile.deviceType = device.DetectDeviceType();
-    setWindowIcon(applicationIcon());
+    // The icon start-up gave the window, else the program's.
+    if (windowIcon().isNull()) {
+        setWindowIcon(applicationIcon());
+    }
     SkinnedDialog::initDialog();
     items() = mainWindowItems(m_profile.deviceType);
     m_profile.currentLayer = 0;
@@ -238,31 +238,6 @@ void CVrelDlg::prepareForPaint() {
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         m_hintBox->setPlainText(shown);
     }
-}
-
-void CVrelDlg::paintEvent(QPaintEvent* event) {
-    SkinnedDialog::paintEvent(event);
-    if (!m_painted) {
-        m_painted = true;
-        reportFirstPaint();
-    }
-}
-
-// For the start-up benchmark: TALVANE68_FIRST_PAINT_FILE names a file that
-// receives the monotonic clock (ns) of the first paint, and the program ends.
-void CVrelDlg::reportFirstPaint() {
-    const char* file = std::getenv("TALVANE68_FIRST_PAINT_FILE");
-    if (file == nullptr || *file == '\0') {
-        return;
-    }
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    if (std::FILE* out = std::fopen(file, "w")) {
-        std::fprintf(
-            out, "%lld\n",
-            static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-        std::fclose(out);
-    }
-    QTimer::singleShot(0, this, [this] { done(kDialogCancel); });
 }
 
 void CVrelDlg::onItemClicked(int id) {

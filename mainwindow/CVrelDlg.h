@@ -77,7 +77,6 @@ protected:
     void initDialog() override;
     void prepareForPaint() override;
     void onItemClicked(int id) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showMessage(const QString& text);
@@ -89,7 +88,6 @@ private:
     void writeKeys();
     void readKeys();
     void closeModalWindows();
-    void reportFirstPaint();
 
     const SkinResources& m_resources;
     KeyboardProfile& m_profile;
@@ -101,7 +99,6 @@ private:
     QEventLoop m_loop;
     std::u16string m_hint;
     bool m_finished = false;
-    bool m_painted = false;
 };
 
 }  // namespace talvane68

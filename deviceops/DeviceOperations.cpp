@@ -1,0 +1,82 @@
+#include "deviceops/DeviceOperations.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "deviceops/KeyConfigConversion.h"
+
+namespace talvane68 {
+
+namespace {
+
+// getKeyConfiguration writes as much as the slot's definition needs and
+// takes no size, so the buffer holds the longest one the library can hold.
+constexpr std::size_t kKeyBlockCapacity = 65536;
+
+}  // namespace
+
+bool writeKeysToDevice(KeyboardProfile& profile, WindowHandle window) {
+    return writeKeysToDevice(profile, profile.device, window);
+}
+
+bool writeKeysToDevice(const KeyboardProfile& profile, CVrelHWI& device, WindowHandle window) {
+    device.prepare();
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        for (int keyId = kFirstKeyId; keyId <= kLastKeyId; ++keyId) {
+            std::vector<int> block = keyConfigBlockOf(profile, layer, keyId);
+            if (!block.empty()) {
+                device.setKeyConfiguration(layer, keyId, block.data(), static_cast<int>(block.size()));
+            }
+        }
+    }
+    return device.writeKeyConfigurationToDev(window);
+}
+
+bool readKeysFromDevice(KeyboardProfile& profile, WindowHandle window) {
+    if (!profile.device.readKeyDefinationFromDev(window)) {
+        return false;
+    }
+    std::vector<int> block(kKeyBlockCapacity);
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        for (int keyId = kFirstKeyId; keyId <= kLastKeyId; ++keyId) {
+            std::fill(block.begin(), block.end(), 0);
+            profile.device.getKeyConfiguration(layer, keyId, block.data(), static_cast<int>(block.size()));
+            applyKeyConfigBlock(profile, layer, keyId, block);
+        }
+    }
+    return true;
+}
+
+bool writeLightsToDevice(KeyboardProfile& profile) {
+    LightArea area = lightAreaOf(profile);
+    if (!profile.device.setKeyboardLightArea(area.data())) {
+        return false;
+    }
+    // The library reports a light write as done even when a report could not
+    // be sent, so the table is read back: the write succeeded when the
+    // keyboard now holds the colours (as bytes, which is what travels).
+    LightArea stored{};
+    if (!profile.device.readKeyLightFromDev() || !profile.device.getKeyboardLightArea(stored.data())) {
+        return false;
+    }
+    for (int i = 0; i < kLightAreaSize; ++i) {
+        if ((area[i] & 0xFF) != (stored[i] & 0xFF)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readLightsFromDevice(KeyboardProfile& profile) {
+    if (!profile.device.readKeyLightFromDev()) {
+        return false;
+    }
+    LightArea area{};
+    if (!profile.device.getKeyboardLightArea(area.data())) {
+        return false;
+    }
+    applyLightArea(profile, area);
+    return true;
+}
+
+}  // namespace talvane68

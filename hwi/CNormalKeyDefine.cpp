@@ -1,0 +1,56 @@
+#include "hwi/CNormalKeyDefine.h"
+
+#include <algorithm>
+
+#include "hwi/Protocol.h"
+
+namespace talvane68 {
+
+bool CNormalKeyDefine::Encode(std::uint8_t* buffer, int blockSize, int* totalSize) const {
+    if (blockSize != kBlockSize) {
+        return false;
+    }
+    if (totalSize != nullptr) {
+        *totalSize = kBlockSize;
+    }
+    if (buffer == nullptr) {
+        return false;
+    }
+    writeRecordStart(buffer);
+    buffer[5] = static_cast<std::uint8_t>(count());
+    for (int i = 0; i < count(); ++i) {
+        buffer[6 + i] = static_cast<std::uint8_t>(m_codes[i]);
+    }
+    return true;
+}
+
+bool CNormalKeyDefine::Decode(const std::uint8_t* buffer, int blockSize, int totalSize) {
+    if (buffer == nullptr || blockSize != kBlockSize || totalSize < kBlockSize) {
+        return false;
+    }
+    const int n = std::min<int>(buffer[5], kMaxCodes);
+    m_codes.assign(buffer + 6, buffer + 6 + n);
+    return true;
+}
+
+void CNormalKeyDefine::toBlock(int* block) const {
+    block[0] = kNormal;
+    block[1] = count();
+    std::copy(m_codes.begin(), m_codes.end(), block + 2);
+}
+
+std::unique_ptr<CNormalKeyDefine> CNormalKeyDefine::fromBlock(int key, int layer, const int* block) {
+    auto def = std::make_unique<CNormalKeyDefine>(key, layer);
+    const int n = std::clamp(block[1], 0, kMaxCodes);
+    def->m_codes.assign(block + 2, block + 2 + n);
+    return def;
+}
+
+void CNormalKeyDefine::setCodes(std::vector<int> codes) {
+    if (codes.size() > static_cast<std::size_t>(kMaxCodes)) {
+        codes.resize(kMaxCodes);
+    }
+    m_codes = std::move(codes);
+}
+
+}  // namespace talvane68
