@@ -1,6 +1,8 @@
 #include "app/CVrelApp.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 
 #include "app/AppIcon.h"
 #include "mainwindow/CVrelDlg.h"
@@ -18,6 +20,13 @@ int CVrelApp::initInstance(const QString& programDir) {
         dialogService().messageBox(nullptr, error + QStringLiteral("\nTalvane68 cannot start without it."),
                                    QStringLiteral("Talvane68"));
         return 1;
+    }
+    // The captions are laid out for a compact face; one that carries both
+    // Latin and Chinese gives every caption the same style.
+    if (QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Micro Hei"))) {
+        QFont font = QApplication::font();
+        font.setFamily(QStringLiteral("WenQuanYi Micro Hei"));
+        QApplication::setFont(font);
     }
     m_resources.createDrawingResources();
     m_profile.buildKeyTables();
