@@ -5,7 +5,7 @@
 #include <QFontDatabase>
 
 #include "app/AppIcon.h"
-#include "mainwindow/PlaceholderMainWindow.h"
+#include "mainwindow/CVrelDlg.h"
 #include "platform/ui/DialogService.h"
 
 namespace talvane68 {
@@ -34,7 +34,7 @@ int CVrelApp::initInstance(const QString& programDir) {
 
     int result = 0;
     {
-        PlaceholderMainWindow window(m_resources, m_profile);
+        CVrelDlg window(m_resources, m_profile);
         window.setWindowIcon(appIcon());
         result = runMainWindow(window);
     }
