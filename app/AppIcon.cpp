@@ -25,8 +25,9 @@ QIcon appIcon() {
         p.setBrush(g);
         p.drawRoundedRect(face, s * 0.12, s * 0.12);
         p.setBrush(QColor(255, 196, 57));
-        p.drawRoundedRect(QRectF(cap.left() + s * 0.2, cap.bottom() - s * 0.13, cap.width() - s * 0.4, s * 0.06),
-                          s * 0.03, s * 0.03);
+        p.drawRoundedRect(
+            QRectF(cap.left() + s * 0.2, cap.bottom() - s * 0.13, cap.width() - s * 0.4, s * 0.06), s * 0.03,
+            s * 0.03);
         QFont f;
         f.setPixelSize(static_cast<int>(s * 0.34));
         f.setBold(true);

@@ -1,9 +1,11 @@
 #include "app/CVrelApp.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 
 #include "app/AppIcon.h"
-#include "mainwindow/PlaceholderMainWindow.h"
+#include "mainwindow/CVrelDlg.h"
 #include "platform/ui/DialogService.h"
 
 namespace talvane68 {
@@ -19,13 +21,20 @@ int CVrelApp::initInstance(const QString& programDir) {
                                    QStringLiteral("Talvane68"));
         return 1;
     }
+    // The captions are laid out for a compact face; one that carries both
+    // Latin and Chinese gives every caption the same style.
+    if (QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Micro Hei"))) {
+        QFont font = QApplication::font();
+        font.setFamily(QStringLiteral("WenQuanYi Micro Hei"));
+        QApplication::setFont(font);
+    }
     m_resources.createDrawingResources();
     m_profile.buildKeyTables();
     m_profile.language = "zh-CN";
 
     int result = 0;
     {
-        PlaceholderMainWindow window(m_resources, m_profile);
+        CVrelDlg window(m_resources, m_profile);
         window.setWindowIcon(appIcon());
         result = runMainWindow(window);
     }
@@ -34,6 +43,8 @@ int CVrelApp::initInstance(const QString& programDir) {
     return 0;
 }
 
-int CVrelApp::runMainWindow(QDialog& window) { return window.exec(); }
+int CVrelApp::runMainWindow(QDialog& window) {
+    return window.exec();
+}
 
 }  // namespace talvane68

@@ -1,5 +1,6 @@
 #include "keymap/KeyCatalogue.h"
 
+#include <string_view>
 #include <utility>
 
 namespace talvane68 {
@@ -311,8 +312,13 @@ std::u16string keyEventText(const KeyNameMap& keyNames, std::int64_t eventCode, 
 }
 
 std::int32_t virtualKeyOfText(const KeyNameMap& keyNames, const std::u16string& text) {
+    const std::u16string_view view(text);
     for (const auto& [vk, name] : keyNames) {
-        if (text == name || text == name + kReleaseArrows || text == name + kPressArrows) {
+        if (!view.starts_with(name)) {
+            continue;
+        }
+        const std::u16string_view rest = view.substr(name.size());
+        if (rest.empty() || rest == kReleaseArrows || rest == kPressArrows) {
             return vk;
         }
     }

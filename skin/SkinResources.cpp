@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QResource>
+#include <thread>
+#include <vector>
 
 namespace talvane68 {
 namespace {
@@ -30,20 +32,31 @@ QString SkinResources::loadBitmaps(const QString& resourceFile) {
         return QStringLiteral("The skin file %1 cannot be read.").arg(resourceFile);
     }
     m_resourceFile = resourceFile;
-    for (int id : kBitmapIds) {
-        QImageReader reader(QStringLiteral(":/bitmaps/%1").arg(id));
-        QImage picture = reader.read();
-        if (picture.isNull()) {
-            const QString error =
-                QStringLiteral("Picture %1 is missing from the skin file %2.").arg(id).arg(resourceFile);
+    // Decoding is most of start-up: two threads share the pictures.
+    constexpr std::size_t kCount = std::size(kBitmapIds);
+    std::vector<QImage> decoded(kCount);
+    const auto decode = [&decoded](std::size_t first) {
+        for (std::size_t i = first; i < kCount; i += 2) {
+            QImage picture = QImageReader(QStringLiteral(":/bitmaps/%1").arg(kBitmapIds[i])).read();
+            // One opaque format everywhere keeps every copy between pictures a plain blit.
+            if (!picture.isNull() && picture.format() != QImage::Format_RGB32) {
+                picture = std::move(picture).convertToFormat(QImage::Format_RGB32);
+            }
+            decoded[i] = std::move(picture);
+        }
+    };
+    std::thread helper(decode, 1);
+    decode(0);
+    helper.join();
+    for (std::size_t i = 0; i < kCount; ++i) {
+        if (decoded[i].isNull()) {
+            const QString error = QStringLiteral("Picture %1 is missing from the skin file %2.")
+                                      .arg(kBitmapIds[i])
+                                      .arg(resourceFile);
             freeBitmaps();
             return error;
         }
-        // One opaque format everywhere keeps every copy between pictures a plain blit.
-        if (picture.format() != QImage::Format_RGB32) {
-            picture = std::move(picture).convertToFormat(QImage::Format_RGB32);
-        }
-        m_bitmaps[id] = std::move(picture);
+        m_bitmaps[kBitmapIds[i]] = std::move(decoded[i]);
     }
     return {};
 }

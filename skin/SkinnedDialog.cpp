@@ -243,6 +243,10 @@ void SkinnedDialog::paintEvent(QPaintEvent* event) {
 }
 
 void SkinnedDialog::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        return;
+    }
     const HitTest hit = hitTest(event->position().toPoint());
     setCursor(cursorForHitTest(hit));
     QDialog::mouseMoveEvent(event);
@@ -254,12 +258,23 @@ void SkinnedDialog::mousePressEvent(QMouseEvent* event) {
         if (hit != HitTest::Client && startSystemMoveOrResize(*this, hit)) {
             return;
         }
+        if (hit == HitTest::Caption) {
+            // The window manager cannot move the window: follow the pointer.
+            m_dragging = true;
+            m_dragOffset = event->globalPosition().toPoint() - pos();
+            return;
+        }
     }
     QDialog::mousePressEvent(event);
 }
 
 void SkinnedDialog::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        if (m_dragging) {
+            // A drag of the background is no click.
+            m_dragging = false;
+            return;
+        }
         onItemClicked(clickedItemId(event->position().toPoint()));
     }
     QDialog::mouseReleaseEvent(event);

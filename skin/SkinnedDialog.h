@@ -104,6 +104,9 @@ private:
     QtMessageSink m_sink;
     bool m_opened = false;
     bool m_ended = false;
+    // Dragging by hand where the platform cannot move the window itself.
+    bool m_dragging = false;
+    QPoint m_dragOffset;
 };
 
 }  // namespace talvane68

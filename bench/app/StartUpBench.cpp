@@ -1,15 +1,17 @@
-// Start-up to the first painted main window (a process of its own, offscreen)
-// and one full repaint of the main window.
+// Start-up to the first painted main window (a process of its own, offscreen,
+// on a virtual keyboard) and one full repaint of the main window.
 
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <chrono>
+#include <cstdlib>
 
 #include "app/CVrelApp.h"
-#include "mainwindow/PlaceholderMainWindow.h"
+#include "mainwindow/CVrelDlg.h"
 
 extern char** environ;
 
@@ -17,9 +19,12 @@ namespace {
 
 void BM_StartToFirstPaint(benchmark::State& state) {
     const std::string program = TALVANE68_BIN_DIR "/bench_app_first_paint";
-    std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen"};
+    QTemporaryDir keyboard;
+    std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen",
+                                    "TALVANE68_DEVICE=sim:" + keyboard.path().toStdString()};
     for (char** e = environ; *e != nullptr; ++e) {
-        if (std::string_view(*e).rfind("QT_QPA_PLATFORM=", 0) != 0) {
+        if (std::string_view(*e).rfind("QT_QPA_PLATFORM=", 0) != 0 &&
+            std::string_view(*e).rfind("TALVANE68_DEVICE=", 0) != 0) {
             env.emplace_back(*e);
         }
     }
@@ -55,9 +60,11 @@ void BM_FullRepaint(benchmark::State& state) {
         return;
     }
     resources.createDrawingResources();
+    QTemporaryDir keyboard;
+    ::setenv("TALVANE68_DEVICE", ("sim:" + keyboard.path().toStdString()).c_str(), 1);
     static talvane68::KeyboardProfile profile;
     profile.buildKeyTables();
-    talvane68::PlaceholderMainWindow window(resources, profile);
+    talvane68::CVrelDlg window(resources, profile);
     window.initialise();
     window.show();
     QApplication::processEvents();

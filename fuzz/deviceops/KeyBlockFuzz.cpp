@@ -17,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return p;
     }();
     std::vector<int> block(size / sizeof(int));
-    std::memcpy(block.data(), data, block.size() * sizeof(int));
+    if (!block.empty()) {
+        std::memcpy(block.data(), data, block.size() * sizeof(int));
+    }
     applyKeyConfigBlock(*profile, 1, 69, block);
     keyConfigBlockOf(*profile, 1, 69);
     return 0;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <functional>
 
 #include "app/CVrelApp.h"
@@ -38,9 +39,14 @@ protected:
 
 class StartUpTest : public ::testing::Test {
 protected:
-    void SetUp() override { setDialogService(&m_dialogs); }
+    // The main window opens the keyboard: a virtual one.
+    void SetUp() override {
+        setDialogService(&m_dialogs);
+        ::setenv("TALVANE68_DEVICE", ("sim:" + m_keyboard.path().toStdString()).c_str(), 1);
+    }
     void TearDown() override { setDialogService(nullptr); }
 
+    QTemporaryDir m_keyboard;
     ScriptedDialogService m_dialogs;
     KeyboardProfile m_profile;
 };

@@ -264,6 +264,44 @@ TEST_F(SkinnedDialogTest, LeavingTheWindowKeepsTheLastHoverLook) {
     EXPECT_EQ(w->lastPointerPosition(), QPoint(20, 20));
 }
 
+TEST_F(SkinnedDialogTest, DraggingTheBackgroundMovesTheWindowAndClicksNothing) {
+    std::vector<int> clicked;
+    class ClickWindow : public TestWindow {
+    public:
+        using TestWindow::TestWindow;
+        std::vector<int>* clicks = nullptr;
+
+    protected:
+        void onItemClicked(int id) override { clicks->push_back(id); }
+    };
+    ClickWindow w(m_resources, SkinRules::mainWindow(), m_language);
+    w.clicks = &clicked;
+    w.initialise();
+    w.add(5, {10, 10, 60, 40});
+    w.move(100, 100);
+    w.show();
+    const auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, QPointF(local), QPointF(w.mapToGlobal(local)), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+        QApplication::sendEvent(&w, &e);
+    };
+    const QPoint start = w.pos();
+    // The offscreen platform cannot move windows itself, so the window follows the pointer.
+    send(QEvent::MouseButtonPress, {100, 50}, Qt::LeftButton);
+    send(QEvent::MouseMove, {130, 70}, Qt::LeftButton);
+    EXPECT_EQ(w.pos(), start + QPoint(30, 20));
+    send(QEvent::MouseButtonRelease, {100, 50}, Qt::NoButton);
+    EXPECT_TRUE(clicked.empty());
+
+    send(QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
+    send(QEvent::MouseButtonPress, {150, 20},
+         Qt::LeftButton);  // press on the background, release over item 5
+    send(QEvent::MouseButtonRelease, {20, 20}, Qt::NoButton);
+    send(QEvent::MouseButtonRelease, {150, 20}, Qt::NoButton);  // a release with no press: a click on nothing
+    EXPECT_EQ(clicked, (std::vector<int>{5, -1}));
+}
+
 TEST_F(SkinnedDialogTest, DialogKeysEndWithOkAndCancel) {
     for (const auto& [key, result] : {std::pair{Qt::Key_Return, 1}, std::pair{Qt::Key_Escape, 2}}) {
         auto w = makeWindow();

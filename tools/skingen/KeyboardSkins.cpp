@@ -86,6 +86,7 @@ void drawMainBody(QPainter& p) {
     drawRgbStrip(p, QRectF(33, 66, 168, 3));
     // The hint box frame around edit box 1001 (670, 120, 230 x 38).
     drawInset(p, QRectF(668.5, 117.5, 234, 43), 6);
+    drawUnderglow(p, QRectF(90, 520, 900, 16));
     drawPlate(p, QRectF(40, 188, 997, 336), 16);
     drawDivider(p, QPointF(540, 578), QPointF(30, 578));
     drawDivider(p, QPointF(540, 578), QPointF(1050, 578));
@@ -94,7 +95,8 @@ void drawMainBody(QPainter& p) {
 void drawBacklightBody(QPainter& p) {
     drawLogo(p, QPointF(32, 26), 30);
     drawRgbStrip(p, QRectF(33, 66, 168, 3));
-    drawIcon(p, QRectF(236, 34, 18, 24), Icon::Bulb, kAccent);
+    drawIcon(p, QRectF(268, 34, 18, 24), Icon::Bulb, kAccent);
+    drawUnderglow(p, QRectF(94, 514, 896, 16));
     drawPlate(p, QRectF(44, 191, 996, 327), 16);
     drawDivider(p, QPointF(540, 580), QPointF(22, 580));
     drawDivider(p, QPointF(540, 580), QPointF(1052, 580));

@@ -145,6 +145,36 @@ void drawRgbStrip(QPainter& p, const QRectF& r) {
     p.restore();
 }
 
+void drawUnderglow(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QImage glow(r.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    glow.fill(Qt::transparent);
+    {
+        QPainter g(&glow);
+        QLinearGradient hues(0, 0, glow.width(), 0);
+        hues.setColorAt(0.0, QColor(0, 200, 255));
+        hues.setColorAt(0.35, QColor(150, 90, 255));
+        hues.setColorAt(0.7, QColor(255, 80, 140));
+        hues.setColorAt(1.0, kAccent);
+        g.fillRect(glow.rect(), hues);
+        // Fade towards the ends and away from the centre line.
+        g.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        QLinearGradient along(0, 0, glow.width(), 0);
+        along.setColorAt(0, QColor(0, 0, 0, 0));
+        along.setColorAt(0.5, QColor(0, 0, 0, 255));
+        along.setColorAt(1, QColor(0, 0, 0, 0));
+        g.fillRect(glow.rect(), along);
+        QLinearGradient across(0, 0, 0, glow.height());
+        across.setColorAt(0, QColor(0, 0, 0, 0));
+        across.setColorAt(0.5, QColor(0, 0, 0, 110));
+        across.setColorAt(1, QColor(0, 0, 0, 0));
+        g.fillRect(glow.rect(), across);
+    }
+    p.drawImage(r.topLeft(), glow);
+    p.restore();
+}
+
 void drawLogo(QPainter& p, QPointF topLeft, int pixelSize) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

@@ -93,6 +93,8 @@ void drawInset(QPainter& p, const QRectF& r, qreal radius = 4);
 void drawDivider(QPainter& p, QPointF from, QPointF to);
 void drawLogo(QPainter& p, QPointF topLeft, int pixelSize);
 void drawRgbStrip(QPainter& p, const QRectF& r);
+// A soft rainbow glow under the keyboard, fading out at both ends.
+void drawUnderglow(QPainter& p, const QRectF& r);
 
 void drawKeyCap(QPainter& p, const QRectF& r, const QString& name, Look look, bool selectedLook = false);
 void drawButton(QPainter& p, const QRectF& r, ButtonStyle style, Look look, qreal radius = -1);

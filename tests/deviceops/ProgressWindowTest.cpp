@@ -1,0 +1,254 @@
+// The progress window over the virtual keyboard: its bar, its results, and
+// Cancel stopping the transfer.
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+#include <condition_variable>
+#include <mutex>
+
+#include "deviceops/CVrelDialogProgress.h"
+#include "hwi/DeviceChannel.h"
+#include "platform/ui/DialogResult.h"
+#include "sim/SimDevice.h"
+#include "tests/mainwindow/WindowTestFixture.h"
+
+namespace talvane68 {
+namespace {
+
+constexpr int op(DeviceOperation operation) {
+    return static_cast<int>(operation);
+}
+
+// The virtual keyboard behind a gate: the write with the given number waits
+// until the gate opens, so a transfer can be held part-way.
+class Gate {
+public:
+    explicit Gate(int holdAtWrite) : m_holdAt(holdAtWrite) {}
+
+    void passWrite() {
+        std::unique_lock lock(m_mutex);
+        if (++m_writes == m_holdAt) {
+            m_held = true;
+            m_changed.wait(lock, [this] { return m_open; });
+        }
+    }
+    bool isHolding() {
+        std::lock_guard lock(m_mutex);
+        return m_held && !m_open;
+    }
+    void open() {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+    int writes() {
+        std::lock_guard lock(m_mutex);
+        return m_writes;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_holdAt;
+    int m_writes = 0;
+    bool m_held = false;
+    bool m_open = false;
+};
+
+class GatedEnumerator : public DeviceEnumerator {
+    struct Channel : DeviceChannel {
+        std::unique_ptr<DeviceChannel> inner;
+        Gate* gate = nullptr;
+        bool write(const std::uint8_t* report, std::size_t length) override {
+            gate->passWrite();
+            return inner->write(report, length);
+        }
+        int read(std::uint8_t* buffer, std::size_t capacity, int timeoutMs) override {
+            return inner->read(buffer, capacity, timeoutMs);
+        }
+    };
+
+public:
+    GatedEnumerator(std::shared_ptr<DeviceEnumerator> inner, Gate& gate)
+        : m_inner(std::move(inner)), m_gate(gate) {}
+    std::vector<std::u16string> interfacePaths() override { return m_inner->interfacePaths(); }
+    std::unique_ptr<DeviceChannel> open(const std::u16string& path) override {
+        auto channel = std::make_unique<Channel>();
+        channel->inner = m_inner->open(path);
+        channel->gate = &m_gate;
+        return channel;
+    }
+
+private:
+    std::shared_ptr<DeviceEnumerator> m_inner;
+    Gate& m_gate;
+};
+
+// Puts the profile's device behind a gate for one test, and takes it away
+// again however the test ends.
+struct GatedKeyboard {
+    GatedKeyboard(int holdAtWrite, KeyboardProfile& profile, const std::string& dir)
+        : gate(holdAtWrite), profile(profile) {
+        profile.device.__closeDev();
+        setDeviceEnumerator(std::make_shared<GatedEnumerator>(sim::makeEnumerator(dir), gate));
+    }
+    ~GatedKeyboard() {
+        gate.open();
+        DeviceOperationWorker::shared().wait();
+        profile.device.__closeDev();
+        setDeviceEnumerator(nullptr);
+    }
+    Gate gate;
+    KeyboardProfile& profile;
+};
+
+class ProgressWindowTest : public WindowTestFixture {
+protected:
+    int run(CVrelDialogProgress& window, int operation) {
+        window.operation = operation;
+        return window.exec();
+    }
+
+    static void clickCancel(QWidget& window) {
+        const QPoint point(317, 208);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(point), QPointF(window.mapToGlobal(point)),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &release);
+    }
+
+    bool logHas(const std::string& prefix) const {
+        for (const std::string& line : keyboard->reportLog()) {
+            if (line.rfind(prefix, 0) == 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void SetUp() override {
+        WindowTestFixture::SetUp();
+        profile->restoreDefaults();
+        ASSERT_TRUE(profile->device.__createDev());
+    }
+};
+
+TEST_F(ProgressWindowTest, KeyTransfersAdvanceTheBarOnEverySlot) {
+    for (int operation : {op(DeviceOperation::WriteKeys), op(DeviceOperation::ReadKeys)}) {
+        SCOPED_TRACE(operation);
+        CVrelDialogProgress window(resources, *profile);
+        EXPECT_EQ(run(window, operation), kDialogOk);
+        EXPECT_EQ(window.progressUpdates(), 138);
+        EXPECT_EQ(window.progress(), 137);
+        EXPECT_EQ(profile->progressWindow, window.messageHandle());
+    }
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ProgressWindowTest, LightTransfersEndWithTheFullBar) {
+    for (int operation : {op(DeviceOperation::WriteLights), op(DeviceOperation::ReadLights)}) {
+        SCOPED_TRACE(operation);
+        CVrelDialogProgress window(resources, *profile);
+        EXPECT_EQ(run(window, operation), kDialogOk);
+        EXPECT_EQ(window.progress(), 150);
+    }
+}
+
+TEST_F(ProgressWindowTest, BarIsCopiedFromTheActivePicture) {
+    // An unknown operation ends the window at once, with its table filled.
+    CVrelDialogProgress window(resources, *profile);
+    EXPECT_EQ(run(window, 2), kDialogCancel);
+    EXPECT_FALSE(DeviceOperationWorker::shared().isRunning());
+    const struct {
+        int progress;
+        int width;
+    } cases[] = {{1, 4}, {44, 200}, {70, 318}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.progress);
+        postMessage(window.messageHandle(), WM_DEVICE_PROGRESS, c.progress, 0);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window.progress(), c.progress);
+        const QImage shown = window.grab().toImage();
+        EXPECT_EQ(shown.pixelColor(30, 160), kActiveColour);
+        EXPECT_EQ(shown.pixelColor(30 + c.width - 1, 172), kActiveColour);
+        EXPECT_EQ(shown.pixelColor(30 + c.width, 160), kBackgroundColour);
+        EXPECT_EQ(shown.pixelColor(30, 173), kBackgroundColour);
+    }
+    // Past 88 the bar runs to the window's edge.
+    postMessage(window.messageHandle(), WM_DEVICE_PROGRESS, 137, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.grab().toImage().pixelColor(384, 160), kActiveColour);
+}
+
+TEST_F(ProgressWindowTest, FailedTransferEndsWithTheFailedResult) {
+    keyboard->failWrite(3);
+    CVrelDialogProgress window(resources, *profile);
+    EXPECT_EQ(run(window, op(DeviceOperation::WriteKeys)), kProgressFailed);
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ProgressWindowTest, CancelDuringAWriteStopsTheTransfer) {
+    // The transfer is held at its 20th report while Cancel is pressed.
+    GatedKeyboard gated(20, *profile, dir.string());
+    Gate& gate = gated.gate;
+    ASSERT_TRUE(profile->device.__createDev());
+    CVrelDialogProgress window(resources, *profile);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (gate.isHolding()) {
+            poll.stop();
+            clickCancel(window);
+        }
+    });
+    poll.start(5);
+    EXPECT_EQ(run(window, op(DeviceOperation::WriteKeys)), kDialogCancel);
+    EXPECT_EQ(window.progress(), 0);
+    EXPECT_TRUE(DeviceOperationWorker::shared().isRunning());
+    gate.open();
+    DeviceOperationWorker::shared().wait();
+    // The held report went out; nothing after it did.
+    EXPECT_EQ(gate.writes(), 20);
+    EXPECT_FALSE(logHas("> 00F6"));
+
+    // The next operation starts afresh and completes.
+    CVrelDialogProgress again(resources, *profile);
+    EXPECT_EQ(run(again, op(DeviceOperation::WriteKeys)), kDialogOk);
+    EXPECT_TRUE(logHas("> 00F6"));
+}
+
+TEST_F(ProgressWindowTest, NoSecondOperationWhileAWorkerRuns) {
+    DeviceOperationWorker::shared().setFinishDelay(std::chrono::seconds(60));
+    ASSERT_EQ(DeviceOperationWorker::shared().start(*profile, op(DeviceOperation::ReadLights)),
+              DeviceOperationWorker::StartResult::Started);
+    CVrelDialogProgress window(resources, *profile);
+    EXPECT_EQ(run(window, op(DeviceOperation::WriteKeys)), kDialogCancel);
+    EXPECT_EQ(messages(), QStringList{"上一个操作尚未结束，请稍后再试!"});
+    EXPECT_NE(profile->progressWindow, window.messageHandle());
+}
+
+TEST_F(ProgressWindowTest, EscCancelsAndEnterDoesNotPassForSuccess) {
+    GatedKeyboard gated(5, *profile, dir.string());
+    Gate& gate = gated.gate;
+    ASSERT_TRUE(profile->device.__createDev());
+    CVrelDialogProgress window(resources, *profile);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!gate.isHolding()) {
+            return;
+        }
+        poll.stop();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        EXPECT_EQ(window.result(), 0);
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&window, &esc);
+    });
+    poll.start(5);
+    EXPECT_EQ(run(window, op(DeviceOperation::WriteKeys)), kDialogCancel);
+    gate.open();
+    DeviceOperationWorker::shared().wait();
+    EXPECT_EQ(gate.writes(), 5);
+}
+
+}  // namespace
+}  // namespace talvane68
