@@ -8,8 +8,8 @@
 
 namespace talvane68 {
 
-// The part of a KeyboardProfile that a profile file holds. Copyable, unlike
-// the profile itself (which owns the device).
+// The part of a KeyboardProfile that a profile file holds, under the same
+// field names. Copyable, unlike the profile itself (which owns the device).
 struct ProfileData {
     ScrollList predefinedMacros;
     ScrollList predefinedCombos;
@@ -18,10 +18,6 @@ struct ProfileData {
     std::array<std::int32_t, kKeySlots> keyMode{};
     std::array<std::int32_t, kKeySlots> keyCode{};
     std::array<ScrollList, kKeySlots> keyList;
-
-    static ProfileData from(const KeyboardProfile& profile);
-    // Moves the fields into the profile.
-    void moveInto(KeyboardProfile& profile);
 };
 
 }  // namespace talvane68

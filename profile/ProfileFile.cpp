@@ -28,17 +28,6 @@ constexpr int kMaxListDepth = 16;
 // Empty items created to fill gaps in the "x" ids, for the whole file.
 constexpr std::int64_t kMaxGapItems = 65536;
 
-// The fields a file holds, by reference, so that saving copies nothing.
-struct ProfileView {
-    const ScrollList& combos;
-    const ScrollList& macros;
-    const ScrollList& emus;
-    const std::array<std::array<std::int32_t, 3>, kKeyRows>& keyColor;
-    const std::array<std::int32_t, kKeySlots>& keyMode;
-    const std::array<std::int32_t, kKeySlots>& keyCode;
-    const std::array<ScrollList, kKeySlots>& keyList;
-};
-
 // "%d" of a value, as UTF-16.
 class Number {
 public:
@@ -97,13 +86,17 @@ private:
     bool m_ok = true;
 };
 
-bool buildDocument(XmlDocument& doc, const ProfileView& p) {
+// Both the profile and ProfileData hold the fields by the same names.
+template <class Fields>
+bool buildDocument(XmlDocument& doc, const Fields& p) {
     doc.setText(kDeclaration);
     Writer w(doc);
     w.add(kRoot);
     w.goIn();
     const std::pair<std::u16string_view, const ScrollList*> sections[] = {
-        {u"PredefinedCombo", &p.combos}, {u"PredefinedMacro", &p.macros}, {u"PredefinedEmu", &p.emus}};
+        {u"PredefinedCombo", &p.predefinedCombos},
+        {u"PredefinedMacro", &p.predefinedMacros},
+        {u"PredefinedEmu", &p.predefinedEmus}};
     for (const auto& [name, list] : sections) {
         w.add(name);
         w.goIn();
@@ -161,8 +154,20 @@ mode_t newFileMode(const std::filesystem::path& target) {
     if (::stat(target.c_str(), &st) == 0) {
         return st.st_mode & 07777;
     }
-    mode_t mask = ::umask(0);
-    ::umask(mask);
+    // A new file gets what the process's umask allows; the mask is read
+    // rather than set and restored, which would race with other threads.
+    mode_t mask = 022;
+    if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[128];
+        while (std::fgets(line, sizeof line, status)) {
+            unsigned value = 0;
+            if (std::sscanf(line, "Umask: %o", &value) == 1) {
+                mask = static_cast<mode_t>(value);
+                break;
+            }
+        }
+        std::fclose(status);
+    }
     return 0666 & ~mask;
 }
 
@@ -302,7 +307,6 @@ private:
     std::int64_t m_gapBudget = kMaxGapItems;
 };
 
-// Both the profile and ProfileData hold the fields by the same names.
 template <class Fields>
 bool loadInto(Fields& f, const std::string& path) {
     XmlDocument doc;
@@ -323,9 +327,7 @@ bool loadInto(Fields& f, const std::string& path) {
 template <class Fields>
 bool saveFrom(const Fields& f, const std::string& path) {
     XmlDocument doc;
-    return buildDocument(doc, {f.predefinedCombos, f.predefinedMacros, f.predefinedEmus, f.keyColor,
-                               f.keyMode, f.keyCode, f.keyList}) &&
-           writeReplacing(doc, path);
+    return buildDocument(doc, f) && writeReplacing(doc, path);
 }
 
 }  // namespace

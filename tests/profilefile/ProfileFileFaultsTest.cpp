@@ -148,6 +148,11 @@ TEST_F(ProfileFileTest, SaveReplacesWholeOrNotAtAll) {
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+    const mode_t oldMask = ::umask(027);
+    ASSERT_TRUE(saveProfile(*profile, path("new.prf")));
+    ::umask(oldMask);
+    ASSERT_EQ(::stat(path("new.prf").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);  // a new file gets what the umask allows
     const std::string link = path("link.prf");
     std::filesystem::create_symlink(target, link);
     std::ofstream(target, std::ios::binary) << "old again";
