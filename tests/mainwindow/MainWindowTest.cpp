@@ -11,6 +11,7 @@
 #include "deviceops/CVrelDialogProgress.h"
 #include "hwi/Talvane68HWI.h"
 #include "platform/ui/DialogResult.h"
+#include "tests/mainwindow/GatedKeyboard.h"
 #include "tests/mainwindow/WindowTestFixture.h"
 
 namespace talvane68 {
@@ -330,6 +331,27 @@ TEST_F(MainWindowTest, UnpluggingTheKeyboardEndsTheProgram) {
     window.exec();
     EXPECT_FALSE(timedOut);
     EXPECT_EQ(messages(), QStringList{"Keyboard is disconnected"});
+}
+
+TEST_F(MainWindowTest, UnpluggingDuringAWriteClosesTheProgressWindowFirst) {
+    GatedKeyboard gated(30, *profile, dir.string());
+    auto window = openMainWindow();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (gated.gate.isHolding()) {
+            poll.stop();
+            keyboard->unplug();
+            window->checkKeyboard();
+        }
+    });
+    poll.start(5);
+    window->command(CVrelDlg::WriteKeys);
+    gated.gate.open();
+    // The progress window ended as cancelled: no "OK!" and no failure message.
+    EXPECT_EQ(messages(), QStringList{"Keyboard is disconnected"});
+    EXPECT_TRUE(ended(*window));
+    EXPECT_EQ(profile->askSaveOnExit, 0);
+    EXPECT_TRUE(profile->device.isCancelled());
 }
 
 TEST_F(MainWindowTest, HiddenWindowComesBackFromTheNotificationArea) {
