@@ -19,8 +19,7 @@ bool readKeyTable(Context& context);
 bool writeKeyTable(Context& context);
 // Reads the keyboard's light table.
 bool readLightTable(Context& context, LightValues& values);
-// Sends a light table, then reads it back: the library's write reports no
-// failure, so the read-back is what tells whether the keyboard took it.
+// Sends a light table; false (with a message) when a report could not be sent.
 bool writeLightTable(Context& context, const LightValues& values);
 
 }  // namespace talvane68::cli

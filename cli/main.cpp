@@ -9,6 +9,7 @@
 #include "cli/Context.h"
 #include "cli/DefaultCommands.h"
 #include "cli/DeviceCommands.h"
+#include "cli/ProfileCommands.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     CommandTable table;
     talvane68::cli::addDeviceCommands(table);
     talvane68::cli::addDefaultCommands(table);
+    talvane68::cli::addProfileCommands(table);
 
     int timeoutMs = talvane68::cli::kDefaultCliTimeoutMs;
     int index = 1;

@@ -49,22 +49,7 @@ bool readKeysFromDevice(KeyboardProfile& profile, WindowHandle window) {
 
 bool writeLightsToDevice(KeyboardProfile& profile) {
     LightArea area = lightAreaOf(profile);
-    if (!profile.device.setKeyboardLightArea(area.data())) {
-        return false;
-    }
-    // The library reports a light write as done even when a report could not
-    // be sent, so the table is read back: the write succeeded when the
-    // keyboard now holds the colours (as bytes, which is what travels).
-    LightArea stored{};
-    if (!profile.device.readKeyLightFromDev() || !profile.device.getKeyboardLightArea(stored.data())) {
-        return false;
-    }
-    for (int i = 0; i < kLightAreaSize; ++i) {
-        if ((area[i] & 0xFF) != (stored[i] & 0xFF)) {
-            return false;
-        }
-    }
-    return true;
+    return profile.device.setKeyboardLightArea(area.data());
 }
 
 bool readLightsFromDevice(KeyboardProfile& profile) {

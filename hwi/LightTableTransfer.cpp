@@ -30,11 +30,11 @@ bool LightTableTransfer::write(const int* area) {
         offset += n;
     }
     if (!sent) {
-        // A write failure is not reported; a cancel is.
-        return !m_control.isCancelled();
+        // The keyboard got part of the table and no end report: a failure.
+        return false;
     }
     std::memset(payload, kCmdLightEnd, sizeof payload);
-    return m_stream.send(payload) || !m_control.isCancelled();
+    return m_stream.send(payload);
 }
 
 bool LightTableTransfer::read() {

@@ -73,7 +73,8 @@ public:
     bool readKeyDefinationFromDev(WindowHandle window);
 
     // Needs an open device. Stores the low bytes of 207 ints and sends the
-    // light table. True even when a report write failed.
+    // light table. False when a report could not be sent (or on cancel); the
+    // model keeps the new table either way.
     bool setKeyboardLightArea(int* area);
     // Needs an open device. Copies the 207-byte light table out. True.
     bool getKeyboardLightArea(int* area);

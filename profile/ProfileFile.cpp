@@ -196,7 +196,11 @@ class Reader {
 public:
     explicit Reader(XmlDocument& doc) : m_doc(doc) {}
 
-    std::int32_t integer(std::u16string_view name) const { return profileInteger(m_doc.attribute(name)); }
+    std::int32_t integer(std::u16string_view name) const {
+        std::u16string_view raw = m_doc.rawAttribute(name);
+        return raw.find(u'&') == std::u16string_view::npos ? profileInteger(raw)
+                                                           : profileInteger(m_doc.attribute(name));
+    }
 
     // Reads the next "List" at the current level into list.
     void readList(ScrollList& list, int depth) {

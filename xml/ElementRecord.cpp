@@ -17,13 +17,13 @@ void ElementIndex::reserve(uint32_t capacity) {
     while (m_capacity < capacity) {
         uint32_t pageCap = std::min<uint64_t>(kPageSize, uint64_t(capacity) - uint64_t(page) * kPageSize);
         if (page < m_pages.size()) {
-            auto bigger = std::make_unique<ElementRecord[]>(pageCap);
+            auto bigger = std::make_unique_for_overwrite<ElementRecord[]>(pageCap);
             std::copy_n(m_pages[page].get(), m_pageCapacity[page], bigger.get());
             m_pages[page] = std::move(bigger);
             m_capacity += pageCap - m_pageCapacity[page];
             m_pageCapacity[page] = pageCap;
         } else {
-            m_pages.push_back(std::make_unique<ElementRecord[]>(pageCap));
+            m_pages.push_back(std::make_unique_for_overwrite<ElementRecord[]>(pageCap));
             m_pageCapacity.push_back(pageCap);
             m_capacity += pageCap;
         }

@@ -16,14 +16,16 @@ struct ElementRecord {
     static constexpr uint32_t kNotEnded = 0x20000;
     static constexpr uint32_t kHasErrors = 0x40000;  // on record 0 only
 
-    uint32_t start = 0;       // offset of the "<" of the start tag
-    uint32_t length = 0;      // start tag to the end of the end tag
-    uint32_t tagLengths = 0;  // start-tag length in the low 22 bits, end-tag length above
-    uint32_t levelFlags = 0;  // nesting level in the low 16 bits, flags above
-    uint32_t parent = 0;
-    uint32_t firstChild = 0;
-    uint32_t nextSibling = 0;
-    uint32_t prevSibling = 0;  // of the first child: the last sibling
+    // No initialisers: index pages are allocated without being touched; a
+    // record is written whole (ElementRecord r{}) before it is used.
+    uint32_t start;       // offset of the "<" of the start tag
+    uint32_t length;      // start tag to the end of the end tag
+    uint32_t tagLengths;  // start-tag length in the low 22 bits, end-tag length above
+    uint32_t levelFlags;  // nesting level in the low 16 bits, flags above
+    uint32_t parent;
+    uint32_t firstChild;
+    uint32_t nextSibling;
+    uint32_t prevSibling;  // of the first child: the last sibling
 
     uint32_t startTagLength() const { return tagLengths & kMaxStartTagLength; }
     uint32_t endTagLength() const { return tagLengths >> kStartTagBits; }

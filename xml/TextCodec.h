@@ -29,9 +29,11 @@ public:
     static std::string utf32FromUtf16(std::u16string_view text, size_t& losses);
     static std::u16string utf16FromUtf32(std::string_view bytes);
 
-    // Lenient UTF-8 decoding used to read declarations before the encoding is
-    // known; malformed bytes become U+FFFD.
+    // UTF-8 by our own code (toUtf16 and fromUtf16 use it for "UTF-8").
+    // Decoding is lenient: each malformed byte becomes U+FFFD. Encoding turns
+    // an unpaired surrogate into "?" and counts it in losses.
     static std::u16string utf16FromUtf8(std::string_view bytes);
+    static std::string utf8FromUtf16(std::u16string_view text, size_t& losses);
     static std::string utf8FromUtf16(std::u16string_view text);
 
     // The character set standing in for the ANSI code page: the one set with

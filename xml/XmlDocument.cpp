@@ -1,5 +1,6 @@
 #include "xml/XmlDocument.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -37,7 +38,7 @@ XmlDocument::XmlDocument() {
 
 void XmlDocument::resetIndex(uint32_t capacity) {
     m_index.reset(capacity);
-    ElementRecord document;
+    ElementRecord document{};
     document.length = static_cast<uint32_t>(m_text.size());
     m_index.add(document);
     m_parentPos = m_currentPos = m_childPos = 0;
@@ -80,6 +81,27 @@ bool XmlDocument::loadFile(const std::string& path) {
     if (!file) {
         reportFileError(errno);
         return false;
+    }
+    // Read in one piece when the size is known (into memory that is not
+    // cleared first); pipes and the like grow a string.
+    struct stat st {};
+    if (::fstat(fileno(file.get()), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+        if (static_cast<uint64_t>(st.st_size) > kMaxText) {
+            reportFileError(EFBIG);
+            return false;
+        }
+        auto size = static_cast<size_t>(st.st_size);
+        auto buffer = std::make_unique_for_overwrite<char[]>(size + 1);
+        size_t got = std::fread(buffer.get(), 1, size + 1, file.get());
+        if (got <= size && !std::ferror(file.get())) {
+            loadDecoded(std::string_view(buffer.get(), got));
+            return true;
+        }
+        if (std::ferror(file.get())) {
+            reportFileError(errno ? errno : EIO);
+            return false;
+        }
+        std::rewind(file.get());  // the file grew while being read: read it as a stream
     }
     std::string bytes;
     std::vector<char> buffer(1 << 16);
@@ -127,14 +149,17 @@ bool XmlDocument::saveFile(const std::string& path) {
     if (partsMode()) {
         return false;
     }
-    std::string bytes = XmlFileCodec::encode(m_text, m_flags, m_report);
     File file(std::fopen(path.c_str(), (m_flags & kAppendOnWrite) ? "ab" : "wb"));
     if (!file) {
         reportFileError(errno);
         return false;
     }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
-        std::fflush(file.get()) != 0) {
+    size_t length = 0;
+    bool written = XmlFileCodec::encode(m_text, m_flags, m_report, [&](std::string_view bytes) {
+        length += bytes.size();
+        return std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    });
+    if (!written || std::fflush(file.get()) != 0) {
         reportFileError(errno ? errno : EIO);
         return false;
     }
@@ -150,7 +175,7 @@ bool XmlDocument::saveFile(const std::string& path) {
     }
     std::string encoding = XmlFileCodec::declaredEncoding(m_text);
     m_report.add(u"write", {{u"encoding", TextCodec::utf16FromUtf8(encoding.empty() ? "UTF-8" : encoding)},
-                            {u"length", XmlReport::number(bytes.size())}});
+                            {u"length", XmlReport::number(length)}});
     return true;
 }
 
@@ -231,7 +256,10 @@ bool XmlDocument::splice(uint32_t offset, uint32_t removeLength, std::u16string_
     uint32_t after = offset + removeLength;
     uint32_t shifted = 0;
     if (m_ordered) {
-        for (uint32_t i = firstRecordAtOrAfter(after); i < m_index.size(); ++i, ++shifted) {
+        // Building a document appends at its end: then nothing follows.
+        uint32_t first =
+            m_index[m_index.size() - 1].start < after ? m_index.size() : firstRecordAtOrAfter(after);
+        for (uint32_t i = first; i < m_index.size(); ++i, ++shifted) {
             m_index[i].start += d;
         }
     } else {
@@ -325,7 +353,7 @@ bool XmlDocument::appendElement(std::u16string_view name) {
         m_ordered = false;
     }
 
-    ElementRecord record;
+    ElementRecord record{};
     record.start = newStart;
     record.length = tagLength;
     record.setTagLengths(tagLength, 0);
@@ -370,6 +398,7 @@ const std::vector<XmlDocument::AttributeSpan>& XmlDocument::attributesOf(uint32_
     }
     m_attrs.clear();
     m_attrElement = element;
+    m_attrHint = 0;
     const ElementRecord& r = m_index[element];
     const std::u16string_view text(m_text);
     const size_t end = r.start + r.startTagLength();
@@ -378,11 +407,11 @@ const std::vector<XmlDocument::AttributeSpan>& XmlDocument::attributesOf(uint32_
         while (pos < end && isSpace(text[pos])) {
             ++pos;
         }
-        size_t nameLength = pos < end ? nameLengthAt(text, pos) : 0;
-        if (nameLength == 0) {
+        if (pos >= end || !isNameStart(text[pos])) {
             break;
         }
-        AttributeSpan a{};
+        size_t nameLength = nameLengthAt(text.substr(0, end), pos);
+        AttributeSpan& a = m_attrs.emplace_back();
         a.nameStart = static_cast<uint32_t>(pos);
         a.nameLength = static_cast<uint32_t>(nameLength);
         pos += nameLength;
@@ -398,8 +427,9 @@ const std::vector<XmlDocument::AttributeSpan>& XmlDocument::attributesOf(uint32_
             a.hasValue = true;
             if (pos < end && (text[pos] == u'"' || text[pos] == u'\'')) {
                 char16_t quote = text[pos];
-                size_t close = text.find(quote, pos + 1);
-                if (close == std::u16string_view::npos || close >= end) {
+                size_t close = findEither(text.data(), pos + 1, end, quote, quote);
+                if (close >= end) {
+                    m_attrs.pop_back();
                     break;
                 }
                 a.quoted = true;
@@ -417,7 +447,6 @@ const std::vector<XmlDocument::AttributeSpan>& XmlDocument::attributesOf(uint32_
             }
             a.end = static_cast<uint32_t>(pos);
         }
-        m_attrs.push_back(a);
     }
     return m_attrs;
 }
@@ -436,8 +465,8 @@ bool XmlDocument::setAttribute(std::u16string_view name, std::u16string_view val
             break;
         }
     }
-    std::u16string insert;
-    insert.reserve(name.size() + value.size() + 4);
+    std::u16string& insert = m_scratch;
+    insert.clear();
     uint32_t offset;
     uint32_t removeLength = 0;
     if (found < attrs.size()) {
@@ -496,17 +525,43 @@ bool XmlDocument::setAttribute(std::u16string_view name, std::u16string_view val
     return true;
 }
 
-std::u16string XmlDocument::attribute(std::u16string_view name) const {
+bool XmlDocument::sameName(const char16_t* at, std::u16string_view name) const {
+    if (ignoreCase()) {
+        return namesEqual(std::u16string_view(at, name.size()), name, true);
+    }
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (at[i] != name[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u16string_view XmlDocument::rawAttribute(std::u16string_view name) const {
     if (m_currentPos == 0) {
         return {};
     }
     std::u16string_view text(m_text);
-    for (const AttributeSpan& a : attributesOf(m_currentPos)) {
-        if (namesEqual(text.substr(a.nameStart, a.nameLength), name, ignoreCase())) {
-            return XmlEscape::unescape(text.substr(a.valueStart, a.valueLength));
+    const std::vector<AttributeSpan>& attrs = attributesOf(m_currentPos);
+    // Readers tend to ask in the order the attributes are written, so the
+    // search starts after the last one found.
+    const size_t count = attrs.size();
+    size_t i = m_attrHint < count ? m_attrHint : 0;
+    for (size_t k = 0; k < count; ++k, ++i) {
+        if (i == count) {
+            i = 0;
+        }
+        const AttributeSpan& a = attrs[i];
+        if (a.nameLength == name.size() && sameName(text.data() + a.nameStart, name)) {
+            m_attrHint = i + 1;
+            return text.substr(a.valueStart, a.valueLength);
         }
     }
     return {};
+}
+
+std::u16string XmlDocument::attribute(std::u16string_view name) const {
+    return XmlEscape::unescape(rawAttribute(name));
 }
 
 }  // namespace talvane68

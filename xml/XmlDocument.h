@@ -56,6 +56,9 @@ public:
     // The unescaped value of an attribute of the current element; empty when
     // either is missing.
     std::u16string attribute(std::u16string_view name) const;
+    // The value as written (references not replaced), valid until the next
+    // edit; empty when the attribute or the current element is missing.
+    std::u16string_view rawAttribute(std::u16string_view name) const;
 
     const std::u16string& text() const { return m_text; }
     const std::u16string& resultReport() const { return m_report.text(); }
@@ -90,6 +93,8 @@ private:
     bool partsMode() const { return (m_flags & (kReadingParts | kWritingParts)) != 0; }
     bool ignoreCase() const { return (m_flags & kIgnoreCase) != 0; }
     bool isNameAt(uint32_t element, std::u16string_view name) const;
+    // Whether the text at `at` starts with name (as the case flag says).
+    bool sameName(const char16_t* at, std::u16string_view name) const;
     const std::vector<AttributeSpan>& attributesOf(uint32_t element) const;
     // Replaces `removeLength` units at `offset`, shifts the records that start
     // after the replaced range and lengthens `enclosing` and its ancestors.
@@ -111,6 +116,8 @@ private:
     // Attributes of one start tag, parsed once for repeated look-ups.
     mutable uint32_t m_attrElement = 0;
     mutable std::vector<AttributeSpan> m_attrs;
+    mutable size_t m_attrHint = 0;
+    std::u16string m_scratch;  // text being inserted, kept to save allocations
 };
 
 }  // namespace talvane68

@@ -232,17 +232,26 @@ std::u16string XmlFileCodec::decode(std::string_view bytes, uint32_t& flags, Xml
     return text;
 }
 
-std::string XmlFileCodec::encode(std::u16string_view text, uint32_t flags, XmlReport& report) {
+bool XmlFileCodec::encode(std::u16string_view text, uint32_t flags, XmlReport& report, const Sink& sink) {
     std::string declared = declaredEncoding(text);
-    std::string out;
-    if (declared == "UTF-32") {
-        size_t losses = 0;
-        out = TextCodec::utf32FromUtf16(text, losses);
-        report.add(u"converted_from", {{u"encoding", u"UTF-32"}, {u"length", XmlReport::number(out.size())}});
+    size_t losses = 0;
+    size_t written = 0;
+    std::u16string reportName;
+    auto put = [&](std::string_view bytes) {
+        written += bytes.size();
+        return bytes.empty() || sink(bytes);
+    };
+    auto finish = [&](bool ok) {
+        report.add(u"converted_from", {{u"encoding", reportName}, {u"length", XmlReport::number(written)}});
         if (losses) {
-            report.add(u"conversion_loss", {{u"encoding", u"UTF-32"}, {u"count", XmlReport::number(losses)}});
+            report.add(u"conversion_loss",
+                       {{u"encoding", reportName}, {u"count", XmlReport::number(losses)}});
         }
-        return out;
+        return ok;
+    };
+    if (declared == "UTF-32") {
+        reportName = u"UTF-32";
+        return finish(put(TextCodec::utf32FromUtf16(text, losses)));
     }
     int codePage = declared.empty() ? kUtf8 : EncodingTable::codePageForName(declared);
     std::string_view charset = EncodingTable::iconvNameForCodePage(codePage);
@@ -250,41 +259,48 @@ std::string XmlFileCodec::encode(std::u16string_view text, uint32_t flags, XmlRe
         // No converter for the declared name: UTF-8 loses nothing.
         codePage = kUtf8;
         charset = "UTF-8";
-        declared = "UTF-8";
+        declared.clear();
     }
-    if (codePage == kUtf8 && (flags & 0x4)) {
-        out = "\xEF\xBB\xBF";
-    } else if (codePage == kUtf16LE && (flags & 0x1)) {
-        out = "\xFF\xFE";
-    } else if (codePage == kUtf16BE && (flags & 0x80)) {
-        out = "\xFE\xFF";
+    reportName = asciiName(declared.empty() ? "UTF-8" : declared);
+    if (codePage == kUtf8 && (flags & 0x4) && !put("\xEF\xBB\xBF")) {
+        return finish(false);
     }
     if (codePage == kUtf16LE || codePage == kUtf16BE) {
+        if ((codePage == kUtf16LE && (flags & 0x1) && !put("\xFF\xFE")) ||
+            (codePage == kUtf16BE && (flags & 0x80) && !put("\xFE\xFF"))) {
+            return finish(false);
+        }
         bool swap = (codePage == kUtf16BE) == (std::endian::native == std::endian::little);
-        size_t base = out.size();
-        out.resize(base + text.size() * 2);
-        std::memcpy(out.data() + base, text.data(), text.size() * 2);
+        std::string out(text.size() * 2, '\0');
+        std::memcpy(out.data(), text.data(), out.size());
         if (swap) {
-            for (size_t i = base; i + 1 < out.size(); i += 2) {
+            for (size_t i = 0; i + 1 < out.size(); i += 2) {
                 std::swap(out[i], out[i + 1]);
             }
-        }
-        if (codePage == kUtf16BE) {
             report.add(u"endian_swap", {{u"length", XmlReport::number(text.size())}});
         }
-        return out;
+        return finish(put(out));
     }
-    std::string converted;
-    size_t losses = 0;
-    TextCodec::fromUtf16(text, charset, converted, losses);
-    report.add(u"converted_from", {{u"encoding", asciiName(declared.empty() ? "UTF-8" : declared)},
-                                   {u"length", XmlReport::number(converted.size())}});
-    if (losses) {
-        report.add(u"conversion_loss",
-                   {{u"encoding", asciiName(declared)}, {u"count", XmlReport::number(losses)}});
+    if (codePage != kUtf8) {
+        std::string converted;
+        TextCodec::fromUtf16(text, charset, converted, losses);
+        return finish(put(converted));
     }
-    out += converted;
-    return out;
+    // UTF-8 goes out in pieces, so that no second copy of a large document is held.
+    constexpr size_t kPiece = 1 << 16;
+    for (size_t pos = 0; pos < text.size();) {
+        size_t n = std::min(kPiece, text.size() - pos);
+        if (pos + n < text.size() && text[pos + n - 1] >= 0xD800 && text[pos + n - 1] <= 0xDBFF) {
+            ++n;  // keep a surrogate pair together
+        }
+        size_t pieceLosses = 0;
+        if (!put(TextCodec::utf8FromUtf16(text.substr(pos, n), pieceLosses))) {
+            return finish(false);
+        }
+        losses += pieceLosses;
+        pos += n;
+    }
+    return finish(true);
 }
 
 }  // namespace talvane68

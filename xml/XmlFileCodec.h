@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,10 @@ public:
     static std::u16string decode(std::string_view bytes, uint32_t& flags, XmlReport& report);
 
     // Encodes the text in its declared encoding (UTF-8 when none or unknown),
-    // with a mark only when the matching flag is set.
-    static std::string encode(std::u16string_view text, uint32_t flags, XmlReport& report);
+    // with a mark only when the matching flag is set, handing the bytes to
+    // `sink` piece by piece. False as soon as the sink fails.
+    using Sink = std::function<bool(std::string_view)>;
+    static bool encode(std::u16string_view text, uint32_t flags, XmlReport& report, const Sink& sink);
 
     // The "encoding" of the XML declaration at the start of the text, or for
     // HTML without one the "charset" of its Content-Type meta element; empty

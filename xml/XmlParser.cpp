@@ -21,7 +21,7 @@ XmlParser::XmlParser(std::u16string_view text, ElementIndex& index, XmlReport& r
 
 bool XmlParser::run() {
     m_index.reset(static_cast<uint32_t>(m_text.size() / 64 + 8));
-    ElementRecord document;
+    ElementRecord document{};
     document.length = static_cast<uint32_t>(m_text.size());
     m_index.add(document);
     m_stack.push_back(Open{0, 0, 0, 0});
@@ -204,9 +204,7 @@ size_t XmlParser::parseStartTag(size_t lt) {
                 char16_t quote = m_text[pos++];
                 // A "<" ends the scan: it never belongs in a value, and stopping
                 // there keeps a run of broken tags from being rescanned.
-                while (pos < n && m_text[pos] != quote && m_text[pos] != u'<') {
-                    ++pos;
-                }
+                pos = findEither(m_text.data(), pos, n, quote, u'<');
                 if (pos >= n) {
                     unterminated(u"start_tag", lt);
                     return lt + 1;
@@ -229,7 +227,7 @@ size_t XmlParser::parseStartTag(size_t lt) {
         syntaxError(u"first_tag_syntax", lt);
         return lt + 1;
     }
-    ElementRecord record;
+    ElementRecord record{};
     record.start = static_cast<uint32_t>(lt);
     record.length = static_cast<uint32_t>(tagLength);
     record.setTagLengths(static_cast<uint32_t>(tagLength), 0);

@@ -1,19 +1,35 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string_view>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace talvane68::xmlsyntax {
+
+// Classes of the ASCII characters: bit 1 may start a name, bit 2 may continue one.
+inline constexpr std::array<uint8_t, 128> kAsciiClass = [] {
+    std::array<uint8_t, 128> t{};
+    for (int c = 0; c < 128; ++c) {
+        bool start = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
+        bool rest = start || (c >= '0' && c <= '9') || c == '-' || c == '.';
+        t[c] = static_cast<uint8_t>((start ? 1 : 0) | (rest ? 2 : 0));
+    }
+    return t;
+}();
 
 inline bool isSpace(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
 inline bool isNameStart(char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':' || c >= 0x80;
+    return c >= 0x80 || (kAsciiClass[c] & 1);
 }
 
 inline bool isNameChar(char16_t c) {
-    return isNameStart(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.';
+    return c >= 0x80 || (kAsciiClass[c] & 2);
 }
 
 inline bool isName(std::u16string_view name) {
@@ -57,6 +73,26 @@ inline size_t nameLengthAt(std::u16string_view text, size_t pos) {
         ++end;
     }
     return end - pos;
+}
+
+// First position in [pos, end) holding a or b; end when none. Eight units at a
+// time where the processor allows.
+inline size_t findEither(const char16_t* text, size_t pos, size_t end, char16_t a, char16_t b) {
+#ifdef __SSE2__
+    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+    for (; pos + 8 <= end; pos += 8) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + pos));
+        int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, va), _mm_cmpeq_epi16(v, vb)));
+        if (mask) {
+            return pos + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+        }
+    }
+#endif
+    while (pos < end && text[pos] != a && text[pos] != b) {
+        ++pos;
+    }
+    return pos;
 }
 
 }  // namespace talvane68::xmlsyntax

@@ -54,15 +54,22 @@ TEST_F(LightTable, WriteSendsLowBytesInFourChunks) {
     EXPECT_EQ(out[206], 255);
 }
 
-TEST_F(LightTable, FailedWriteStillReportsTrueAndSendsNoEnd) {
+TEST_F(LightTable, FailedWriteReportsFalseAndSendsNoEnd) {
     std::vector<int> area(207, 9);
     log().failWriteAt = 2;
-    EXPECT_TRUE(hwi.setKeyboardLightArea(area.data()));
+    EXPECT_FALSE(hwi.setKeyboardLightArea(area.data()));
     EXPECT_EQ(log().sent.size(), 2u);
     // The model took the table all the same.
     std::vector<int> out(207);
     hwi.getKeyboardLightArea(out.data());
     EXPECT_EQ(out, area);
+}
+
+TEST_F(LightTable, FailedEndReportReportsFalse) {
+    std::vector<int> area(207, 9);
+    log().failWriteAt = 5;  // the end report
+    EXPECT_FALSE(hwi.setKeyboardLightArea(area.data()));
+    EXPECT_EQ(log().sent.size(), 5u);
 }
 
 TEST_F(LightTable, ReadAddsUpChunksAndClipsOversizedOnes) {

@@ -84,6 +84,10 @@ TEST_F(XmlFile, DeclaredEncodingAndDetection) {
     XmlDocument latin;
     EXPECT_EQ(loadT(" <a t=\"caf\xE9\"/>", latin), u"caf\u00E9");
 
+    XmlDocument malformed;
+    EXPECT_EQ(loadT("<?xml version=\"1.0\" encoding=\"UTF-8\"?><a t=\"x\xFFy\xE4\xB8\"/>", malformed),
+              u"x\uFFFDy\uFFFD\uFFFD");
+
     // Zero bytes are dropped before decoding.
     XmlDocument nulls;
     EXPECT_EQ(loadT(std::string("<a t=\"x\0y\"/>\0", 13), nulls), u"xy");
@@ -110,6 +114,24 @@ TEST_F(XmlFile, SavesInTheDeclaredEncodingWithoutMark) {
     doc.setText(u"<?xml version=\"1.0\" encoding=\"UTF-32\"?><a/>");
     ASSERT_TRUE(doc.saveFile(path));
     EXPECT_EQ(TextCodec::utf16FromUtf32(read(path)), doc.text());
+
+    doc.setText(std::u16string(u"<a t=\"") + char16_t(0xD800) + u"\"/>");
+    ASSERT_TRUE(doc.saveFile(path));
+    EXPECT_EQ(read(path), "<a t=\"?\"/>");
+    EXPECT_TRUE(reportHas(doc, u"<conversion_loss encoding=\"UTF-8\" count=\"1\"/>"));
+
+    // A large document, so that multi-byte characters straddle every internal
+    // piece boundary, comes back unchanged.
+    std::u16string big = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?><a t=\"";
+    for (int i = 0; i < 50000; ++i) {
+        big += (i % 3) ? u"\u4E2D" : (i % 5) ? u"\U0001F600" : u"ab\u00E9";
+    }
+    big += u"\"/>";
+    doc.setText(big);
+    ASSERT_TRUE(doc.saveFile(path));
+    XmlDocument back;
+    ASSERT_TRUE(back.loadFile(path));
+    EXPECT_TRUE(back.text() == big);
 
     // No declaration: UTF-8.
     doc.setText(u"<a t=\"\u00E9\"/>");
