@@ -2,6 +2,7 @@
 // commands, device operations, profile files and the keyboard watch.
 
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
@@ -362,7 +363,21 @@ TEST_F(MainWindowTest, HiddenWindowComesBackFromTheNotificationArea) {
     window->restoreFromNotificationArea();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->trayIcon()->isVisible());
-    window->exitFromNotificationArea();
+    EXPECT_EQ(window->trayIcon()->toolTip(), "Talvane68");
+
+    // The icon's menu has one entry in the current language; it ends the
+    // program without the save question, even after a transfer.
+    window->command(CVrelDlg::ReadKeys);
+    QMenu* menu = window->trayIcon()->contextMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1);
+    const std::pair<const char*, const char*> captions[] = {{"zh-CN", "关闭"}, {"en-US", "Exit"}};
+    for (const auto& [language, caption] : captions) {
+        profile->language = language;
+        Q_EMIT menu->aboutToShow();
+        EXPECT_EQ(menu->actions().front()->text(), caption);
+    }
+    menu->actions().front()->trigger();
     EXPECT_TRUE(ended(*window));
     EXPECT_EQ(countRequests(Kind::YesNo), 0);
 }
