@@ -2,6 +2,7 @@
 // commands, device operations, profile files and the keyboard watch.
 
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
@@ -11,6 +12,7 @@
 #include "deviceops/CVrelDialogProgress.h"
 #include "hwi/Talvane68HWI.h"
 #include "platform/ui/DialogResult.h"
+#include "tests/mainwindow/GatedKeyboard.h"
 #include "tests/mainwindow/WindowTestFixture.h"
 
 namespace talvane68 {
@@ -332,6 +334,27 @@ TEST_F(MainWindowTest, UnpluggingTheKeyboardEndsTheProgram) {
     EXPECT_EQ(messages(), QStringList{"Keyboard is disconnected"});
 }
 
+TEST_F(MainWindowTest, UnpluggingDuringAWriteClosesTheProgressWindowFirst) {
+    GatedKeyboard gated(30, *profile, dir.string());
+    auto window = openMainWindow();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (gated.gate.isHolding()) {
+            poll.stop();
+            keyboard->unplug();
+            window->checkKeyboard();
+        }
+    });
+    poll.start(5);
+    window->command(CVrelDlg::WriteKeys);
+    gated.gate.open();
+    // The progress window ended as cancelled: no "OK!" and no failure message.
+    EXPECT_EQ(messages(), QStringList{"Keyboard is disconnected"});
+    EXPECT_TRUE(ended(*window));
+    EXPECT_EQ(profile->askSaveOnExit, 0);
+    EXPECT_TRUE(profile->device.isCancelled());
+}
+
 TEST_F(MainWindowTest, HiddenWindowComesBackFromTheNotificationArea) {
     auto window = openMainWindow();
     window->show();
@@ -340,7 +363,21 @@ TEST_F(MainWindowTest, HiddenWindowComesBackFromTheNotificationArea) {
     window->restoreFromNotificationArea();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->trayIcon()->isVisible());
-    window->exitFromNotificationArea();
+    EXPECT_EQ(window->trayIcon()->toolTip(), "Talvane68");
+
+    // The icon's menu has one entry in the current language; it ends the
+    // program without the save question, even after a transfer.
+    window->command(CVrelDlg::ReadKeys);
+    QMenu* menu = window->trayIcon()->contextMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1);
+    const std::pair<const char*, const char*> captions[] = {{"zh-CN", "关闭"}, {"en-US", "Exit"}};
+    for (const auto& [language, caption] : captions) {
+        profile->language = language;
+        Q_EMIT menu->aboutToShow();
+        EXPECT_EQ(menu->actions().front()->text(), caption);
+    }
+    menu->actions().front()->trigger();
     EXPECT_TRUE(ended(*window));
     EXPECT_EQ(countRequests(Kind::YesNo), 0);
 }
