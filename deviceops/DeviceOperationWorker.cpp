@@ -67,25 +67,7 @@ void DeviceOperationWorker::setFinishDelay(std::chrono::milliseconds delay) {
 }
 
 void DeviceOperationWorker::run(KeyboardProfile* profile, int operation) {
-    bool ok = false;
-    const auto which = static_cast<DeviceOperation>(operation);
-    switch (which) {
-        case DeviceOperation::WriteKeys:
-            ok = writeKeysToDevice(*profile, profile->progressWindow);
-            break;
-        case DeviceOperation::ReadKeys:
-            ok = readKeysFromDevice(*profile, profile->progressWindow);
-            break;
-        case DeviceOperation::WriteLights:
-            ok = writeLightsToDevice(*profile);
-            break;
-        case DeviceOperation::ReadLights:
-            ok = readLightsFromDevice(*profile);
-            break;
-    }
-    if (which == DeviceOperation::WriteLights || which == DeviceOperation::ReadLights) {
-        postMessage(profile->progressWindow, WM_DEVICE_PROGRESS, kLightsProgress, 0);
-    }
+    const bool ok = performDeviceOperation(*profile, operation);
     {
         // The keyboard needs a moment to settle after a transfer; a cancelled
         // operation has nobody waiting for it.

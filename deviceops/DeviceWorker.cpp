@@ -1,7 +1,5 @@
 #include "deviceops/DeviceWorker.h"
 
-#include <thread>
-
 #include "deviceops/DeviceOperations.h"
 #include "hwi/Talvane68HWI.h"
 
@@ -18,7 +16,7 @@ bool isDeviceOperation(int operation) {
     return false;
 }
 
-bool runDeviceOperation(KeyboardProfile& profile, int operation, std::chrono::milliseconds settle) {
+bool performDeviceOperation(KeyboardProfile& profile, int operation) {
     if (!isDeviceOperation(operation)) {
         return false;
     }
@@ -39,8 +37,6 @@ bool runDeviceOperation(KeyboardProfile& profile, int operation, std::chrono::mi
             postMessage(profile.progressWindow, WM_DEVICE_PROGRESS, kLightsProgress, 0);
             break;
     }
-    std::this_thread::sleep_for(settle);
-    postMessage(profile.progressWindow, WM_DEVICE_DONE, ok ? kDeviceDoneOk : kDeviceDoneFailed, 0);
     return ok;
 }
 

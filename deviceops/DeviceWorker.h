@@ -1,11 +1,7 @@
 #pragma once
 
-// The body of the progress window's worker thread, free of any window: run
-// one device operation, wait for the keyboard to settle, and tell the window
-// in the profile's progressWindow that it is done. The window handle is read
-// from the profile at every post, as the window may close meanwhile.
-
-#include <chrono>
+// The device operations the progress window runs by number, free of any
+// window and thread: DeviceOperationWorker runs them on its own thread.
 
 #include "platform/messaging/Messaging.h"
 #include "profile/KeyboardProfile.h"
@@ -24,10 +20,10 @@ constexpr WParam kLightsProgress = 150;
 // True when operation is one of the four numbers above.
 bool isDeviceOperation(int operation);
 
-// Runs the operation (lights also post WM_DEVICE_PROGRESS 150), waits
-// settle, then posts WM_DEVICE_DONE with the outcome. Returns the outcome;
-// an unknown operation returns false and posts nothing.
-bool runDeviceOperation(KeyboardProfile& profile, int operation,
-                        std::chrono::milliseconds settle = std::chrono::seconds(1));
+// Runs the transfer of the operation; the light operations then post
+// WM_DEVICE_PROGRESS 150 to progressWindow (the key transfers post their
+// slots themselves). Returns whether the transfer succeeded; an unknown
+// operation returns false and posts nothing.
+bool performDeviceOperation(KeyboardProfile& profile, int operation);
 
 }  // namespace talvane68

@@ -243,25 +243,18 @@ TEST_F(DeviceOperationsTest, EveryOperationFailsOnAnUnpluggedKeyboard) {
     EXPECT_FALSE(readLightsFromDevice(*profile));
 }
 
-TEST_F(DeviceOperationsTest, WorkerPostsItsOutcomeLast) {
-    EXPECT_TRUE(runDeviceOperation(*profile, static_cast<int>(DeviceOperation::WriteLights),
-                                   std::chrono::milliseconds(0)));
+TEST_F(DeviceOperationsTest, OperationsByNumberReportTheirOutcome) {
+    EXPECT_TRUE(performDeviceOperation(*profile, static_cast<int>(DeviceOperation::WriteLights)));
     std::vector<Message> messages = sink.messages();
-    ASSERT_EQ(messages.size(), 2u);
+    ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].id, WM_DEVICE_PROGRESS);
     EXPECT_EQ(messages[0].wParam, kLightsProgress);
-    EXPECT_EQ(messages[1].id, WM_DEVICE_DONE);
-    EXPECT_EQ(messages[1].wParam, kDeviceDoneOk);
 
     keyboard->unplug();
-    EXPECT_FALSE(runDeviceOperation(*profile, static_cast<int>(DeviceOperation::ReadKeys),
-                                    std::chrono::milliseconds(0)));
-    messages = sink.messages();
-    EXPECT_EQ(messages.back().id, WM_DEVICE_DONE);
-    EXPECT_EQ(messages.back().wParam, kDeviceDoneFailed);
+    EXPECT_FALSE(performDeviceOperation(*profile, static_cast<int>(DeviceOperation::ReadKeys)));
 
     const std::size_t before = sink.messages().size();
-    EXPECT_FALSE(runDeviceOperation(*profile, 2, std::chrono::milliseconds(0)));
+    EXPECT_FALSE(performDeviceOperation(*profile, 2));
     EXPECT_EQ(sink.messages().size(), before);
 }
 
