@@ -22,6 +22,7 @@ bool CKeyboardUtil::ReadReport(std::uint8_t* payload, int* length, int timeoutMs
     }
     std::uint8_t report[kReportSize] = {};
     const int received = m_channel->read(report, sizeof report, timeoutMs);
+    m_lastReadTimedOut = received == 0;
     if (received <= 0) {
         return false;
     }

@@ -28,12 +28,16 @@ public:
     // payload bytes received. False on failure or timeout; payload is then
     // untouched.
     virtual bool ReadReport(std::uint8_t* payload, int* length, int timeoutMs);
+    // True when the last ReadReport gave up because nothing arrived in time
+    // (rather than because the channel failed).
+    bool lastReadTimedOut() const { return m_lastReadTimedOut; }
 
 protected:
     DeviceChannel* channel() const { return m_channel.get(); }
 
 private:
     std::unique_ptr<DeviceChannel> m_channel;
+    bool m_lastReadTimedOut = false;
 };
 
 }  // namespace talvane68

@@ -20,8 +20,8 @@ public:
     // Sends payload as one report behind report id 0. False when cancelled or
     // the write fails.
     bool send(const std::uint8_t* payload);
-    // Receives the next report's 64 payload bytes. False when cancelled, on a
-    // failed read or on timeout.
+    // Receives the next report's 64 payload bytes. False when cancelled (also
+    // while waiting), on a failed read or on timeout.
     bool receive(std::uint8_t* payload);
 
 private:

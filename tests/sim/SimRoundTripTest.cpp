@@ -1,6 +1,8 @@
 // The device library (CVrelHWI) talking to the virtual keyboard: whatever one
 // instance writes, the next one reads back, and every fault ends as false.
 
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "SimTestSupport.h"
@@ -187,6 +189,21 @@ TEST_F(RoundTrip, InjectedFaultsEndTransfersWithFalse) {
         c.arm(keyboard());
         EXPECT_FALSE(c.transfer(*device)) << c.name;
     }
+}
+
+TEST_F(RoundTrip, CancelReachesATransferWaitingOnASilentKeyboard) {
+    auto device = open();
+    device->setReadTimeout(kDefaultReadTimeoutMs);
+    keyboard().stopAnswering(0);
+    std::thread canceller([&device] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        device->setCancelled(true);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(device->readKeyDefinationFromDev(nullptr));
+    canceller.join();
+    // Far less than the 100 s the read would otherwise wait.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST_F(RoundTrip, InterruptedKeyWriteLeavesTheStoredTableAlone) {
