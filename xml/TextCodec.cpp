@@ -1,13 +1,13 @@
 #include "xml/TextCodec.h"
 
 #include <iconv.h>
+
+#include "xml/Prefault.h"
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 #include <langinfo.h>
 #include <locale.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <bit>
@@ -54,23 +54,6 @@ std::string& ansiOverride() {
 // std::u16string's storage can be handed to iconv as it is.
 const char* nativeUtf16() {
     return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
-}
-
-// Large buffers are faulted in with one call instead of a trap per page, which
-// costs more than decoding into them. Best effort: older kernels refuse.
-void prefault(void* data, size_t bytes) {
-    constexpr size_t kWorthIt = 4u << 20;
-    if (bytes < kWorthIt) {
-        return;
-    }
-    const uintptr_t page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
-    uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
-    uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(page - 1);
-    if (end > begin) {
-#ifdef MADV_POPULATE_WRITE
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#endif
-    }
 }
 
 // UTF-8 is converted by our own code: glibc's iconv manages well under 100 MB/s

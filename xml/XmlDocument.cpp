@@ -9,6 +9,7 @@
 #include <limits>
 #include <memory>
 
+#include "xml/Prefault.h"
 #include "xml/TextCodec.h"
 #include "xml/XmlEscape.h"
 #include "xml/XmlFileCodec.h"
@@ -92,6 +93,7 @@ bool XmlDocument::loadFile(const std::string& path) {
         }
         auto size = static_cast<size_t>(st.st_size);
         auto buffer = std::make_unique_for_overwrite<char[]>(size + 1);
+        prefault(buffer.get(), size);
         size_t got = std::fread(buffer.get(), 1, size + 1, file.get());
         if (got <= size && !std::ferror(file.get())) {
             loadDecoded(std::string_view(buffer.get(), got));

@@ -70,6 +70,13 @@ TEST_F(XmlFile, DeclaredEncodingAndDetection) {
     EXPECT_EQ(loadT("<?xml version=\"1.0\" encoding=\"GBK\"?><a t=\"\xD6\xD0\xCE\xC4\"/>", declared),
               u"\u4E2D\u6587");
 
+    XmlDocument html;
+    ASSERT_TRUE(
+        html.loadFile(write("<html><head><meta http-equiv=\"Content-Type\" "
+                            "content=\"text/html; charset=gbk\"></head><a t=\"\xD6\xD0\"/></html>")));
+    ASSERT_TRUE(html.findNext(u"html") && html.enterElement() && html.findNext(u"a"));
+    EXPECT_EQ(html.attribute(u"t"), u"\u4E2D");
+
     // No mark, no declaration, not starting with "<": valid UTF-8 is UTF-8 ...
     XmlDocument utf8;
     EXPECT_EQ(loadT("\r\n<a t=\"\xE4\xB8\xAD\"/>", utf8), u"\u4E2D");
