@@ -53,5 +53,8 @@ private:
 
 // Text of a UTF-16 buffer of at most maxUnits units up to its first zero, in UTF-8.
 std::string toUtf8(const char16_t* text, std::size_t maxUnits);
+inline std::string toUtf8(const std::u16string& text) {
+    return toUtf8(text.c_str(), text.size());
+}
 
 }  // namespace talvane68::cli

@@ -1,13 +1,15 @@
 #include "cli/KeyboardTransfers.h"
 
+#include <cstdio>
+
+#include "deviceops/DeviceOperations.h"
+#include "profile/KeyMode.h"
+
 namespace talvane68::cli {
 
-namespace {
-constexpr int kSlots = 138;
-}
-
 bool readKeyTable(Context& context) {
-    const bool ok = context.device().readKeyDefinationFromDev(context.progress("reading keys", kSlots, 1));
+    const bool ok =
+        context.device().readKeyDefinationFromDev(context.progress("reading keys", kKeyTableSlots, 1));
     context.endProgress();
     if (!ok) {
         context.fail("reading the key table failed (the keyboard stopped answering)");
@@ -16,7 +18,38 @@ bool readKeyTable(Context& context) {
 }
 
 bool writeKeyTable(Context& context) {
-    const bool ok = context.device().writeKeyConfigurationToDev(context.progress("writing keys", kSlots, 1));
+    const bool ok =
+        context.device().writeKeyConfigurationToDev(context.progress("writing keys", kKeyTableSlots, 1));
+    context.endProgress();
+    if (!ok) {
+        context.fail("writing the key table failed");
+    }
+    return ok;
+}
+
+std::unique_ptr<KeyboardProfile> defaultProfile() {
+    auto profile = std::make_unique<KeyboardProfile>();
+    profile->buildKeyTables();
+    profile->language = "en-US";
+    profile->restoreDefaults();
+    return profile;
+}
+
+std::string assignmentLine(const KeyboardProfile& profile, int layer, int keyId) {
+    const std::int32_t mode = profile.keyMode[slot(keyId, layer)];
+    const std::int32_t code = profile.keyCode[slot(keyId, layer)];
+    char head[32];
+    std::snprintf(head, sizeof head, "layer %d key %2d: ", layer, keyId);
+    std::string line = head + toUtf8(profile.modeCaption(mode));
+    if (mode != toInt(KeyMode::NotSet) && !isListMode(mode)) {
+        line += " " + std::to_string(code) + " " + toUtf8(profile.codeCaption(code));
+    }
+    return line;
+}
+
+bool writeProfileKeys(Context& context, KeyboardProfile& profile) {
+    const bool ok =
+        writeKeysToDevice(profile, context.device(), context.progress("writing keys", kKeyTableSlots, 1));
     context.endProgress();
     if (!ok) {
         context.fail("writing the key table failed");

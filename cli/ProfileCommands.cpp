@@ -18,22 +18,6 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-constexpr int kSlots = 138;
-
-std::string utf8(const std::u16string& text) {
-    return toUtf8(text.c_str(), text.size());
-}
-
-// The profile as the program has it after start-up, every key at its default.
-// It is large and holds a device, so it lives on the heap.
-std::unique_ptr<KeyboardProfile> defaultProfile() {
-    auto profile = std::make_unique<KeyboardProfile>();
-    profile->buildKeyTables();
-    profile->language = "en-US";
-    profile->restoreDefaults();
-    return profile;
-}
-
 // The defaults overlaid with the file; nullptr (after a message) when the file
 // cannot be read as a profile.
 std::unique_ptr<KeyboardProfile> loadedProfile(Context& context, const std::string& path) {
@@ -77,10 +61,7 @@ int writeKeys(Context& context, const Args& args) {
     if (!profile || !context.openKeyboard()) {
         return 1;
     }
-    const bool ok =
-        writeKeysToDevice(*profile, context.device(), context.progress("writing keys", kSlots, 1));
-    context.endProgress();
-    return ok ? 0 : context.fail("writing the key table failed");
+    return writeProfileKeys(context, *profile) ? 0 : 1;
 }
 
 int writeLights(Context& context, const Args& args) {
@@ -96,7 +77,7 @@ int writeLights(Context& context, const Args& args) {
 
 void showList(Context& context, const std::string& indent, const ScrollList& list, int depth) {
     for (size_t i = 0; i < list.items().size(); ++i) {
-        context.out() << indent << utf8(list.items()[i]) << "\n";
+        context.out() << indent << toUtf8(list.items()[i]) << "\n";
         if (depth < 1) {
             showList(context, indent + "  ", list.children()[i], depth + 1);
         }
@@ -112,17 +93,8 @@ int show(Context& context, const Args& args) {
     }
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int keyId = kFirstKeyId; keyId <= kLastKeyId; ++keyId) {
-            const std::int32_t mode = profile->keyMode[slot(keyId, layer)];
-            const std::int32_t code = profile->keyCode[slot(keyId, layer)];
-            char head[32];
-            std::snprintf(head, sizeof head, "layer %d key %2d: ", layer, keyId);
-            context.out() << head << utf8(profile->modeCaption(mode));
-            const bool listMode = isListMode(mode);
-            if (mode != toInt(KeyMode::NotSet) && !listMode) {
-                context.out() << " " << code << " " << utf8(profile->codeCaption(code));
-            }
-            context.out() << "\n";
-            if (listMode) {
+            context.out() << assignmentLine(*profile, layer, keyId) << "\n";
+            if (isListMode(profile->keyMode[slot(keyId, layer)])) {
                 showList(context, "    ", profile->keyList[slot(keyId, layer)], 1);
             }
         }

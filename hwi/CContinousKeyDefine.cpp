@@ -7,16 +7,9 @@
 namespace talvane68 {
 
 bool CContinousKeyDefine::Encode(std::uint8_t* buffer, int blockSize, int* totalSize) const {
-    if (blockSize != kBlockSize) {
+    if (!beginSingleReport(buffer, blockSize, totalSize)) {
         return false;
     }
-    if (totalSize != nullptr) {
-        *totalSize = kBlockSize;
-    }
-    if (buffer == nullptr) {
-        return false;
-    }
-    writeRecordStart(buffer);
     if (count() == 0) {
         return false;
     }
@@ -55,10 +48,7 @@ std::unique_ptr<CContinousKeyDefine> CContinousKeyDefine::fromBlock(int key, int
 }
 
 void CContinousKeyDefine::setCodes(std::vector<int> codes) {
-    if (codes.size() > static_cast<std::size_t>(kMaxCodes)) {
-        codes.resize(kMaxCodes);
-    }
-    m_codes = std::move(codes);
+    assignCodes(m_codes, std::move(codes), kMaxCodes);
 }
 
 }  // namespace talvane68

@@ -35,6 +35,27 @@ std::unique_ptr<CKeyDefine> CKeyDefine::fromBlock(int key, int layer, const int*
     }
 }
 
+bool CKeyDefine::beginSingleReport(std::uint8_t* buffer, int blockSize, int* totalSize) const {
+    if (blockSize != kBlockSize) {
+        return false;
+    }
+    if (totalSize != nullptr) {
+        *totalSize = kBlockSize;
+    }
+    if (buffer == nullptr) {
+        return false;
+    }
+    writeRecordStart(buffer);
+    return true;
+}
+
+void CKeyDefine::assignCodes(std::vector<int>& target, std::vector<int> codes, int limit) {
+    if (codes.size() > static_cast<std::size_t>(limit)) {
+        codes.resize(static_cast<std::size_t>(limit));
+    }
+    target = std::move(codes);
+}
+
 void CKeyDefine::writeRecordStart(std::uint8_t* payload) const {
     payload[0] = 0x00;
     payload[1] = kCmdKeyRecord;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace talvane68 {
 
@@ -45,6 +46,12 @@ public:
 protected:
     // Writes payload bytes 0..4 shared by every record.
     void writeRecordStart(std::uint8_t* payload) const;
+    // The start of Encode for the kinds that fit one report: sets *totalSize
+    // to 64 and, given a buffer, writes its record start. True when the caller
+    // goes on filling the buffer.
+    bool beginSingleReport(std::uint8_t* buffer, int blockSize, int* totalSize) const;
+    // Stores codes, cut to the limit of one record.
+    static void assignCodes(std::vector<int>& target, std::vector<int> codes, int limit);
 
 private:
     int m_key;    // 1..69

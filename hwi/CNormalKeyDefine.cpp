@@ -7,16 +7,9 @@
 namespace talvane68 {
 
 bool CNormalKeyDefine::Encode(std::uint8_t* buffer, int blockSize, int* totalSize) const {
-    if (blockSize != kBlockSize) {
+    if (!beginSingleReport(buffer, blockSize, totalSize)) {
         return false;
     }
-    if (totalSize != nullptr) {
-        *totalSize = kBlockSize;
-    }
-    if (buffer == nullptr) {
-        return false;
-    }
-    writeRecordStart(buffer);
     buffer[5] = static_cast<std::uint8_t>(count());
     for (int i = 0; i < count(); ++i) {
         buffer[6 + i] = static_cast<std::uint8_t>(m_codes[i]);
@@ -47,10 +40,7 @@ std::unique_ptr<CNormalKeyDefine> CNormalKeyDefine::fromBlock(int key, int layer
 }
 
 void CNormalKeyDefine::setCodes(std::vector<int> codes) {
-    if (codes.size() > static_cast<std::size_t>(kMaxCodes)) {
-        codes.resize(kMaxCodes);
-    }
-    m_codes = std::move(codes);
+    assignCodes(m_codes, std::move(codes), kMaxCodes);
 }
 
 }  // namespace talvane68

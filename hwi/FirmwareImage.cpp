@@ -3,21 +3,10 @@
 #include <cstring>
 #include <string_view>
 
+#include "hwi/HexDigit.h"
+
 namespace talvane68 {
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
 
 bool parseRecord(std::string_view line, FirmwareImage::Record& record) {
     if (line.size() > FirmwareImage::kMaxLineLength || line.empty() || line[0] != ':') {

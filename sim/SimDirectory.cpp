@@ -12,6 +12,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "hwi/HexDigit.h"
+
 namespace talvane68::sim {
 
 namespace fs = std::filesystem;
@@ -152,21 +154,6 @@ std::string toHex(const std::uint8_t* bytes, std::size_t count) {
     }
     return text;
 }
-
-namespace {
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-}  // namespace
 
 std::optional<std::vector<std::uint8_t>> fromHex(const std::string& text) {
     if (text.size() % 2 != 0) {

@@ -1,51 +1,15 @@
 // talvane68ctl run as a program against a virtual keyboard.
 
-#include <sys/wait.h>
-
 #include <fstream>
 #include <functional>
 #include <sstream>
 
-#include "SimTestSupport.h"
+#include "CtlTestSupport.h"
 
 namespace talvane68::sim::test {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class Cli : public SimFolderTest {
-protected:
-    // Runs talvane68ctl --device sim:DIR with the given arguments (shell words).
-    CliRun run(const std::string& args) {
-        const std::string out = dir() + "/.out";
-        const std::string err = dir() + "/.err";
-        const std::string line = std::string(TALVANE68CTL_PATH) + " --device sim:" + dir() + " " + args +
-                                 " >" + out + " 2>" + err + " </dev/null";
-        const int raw = std::system(line.c_str());
-        CliRun result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = slurp(out);
-        result.err = slurp(err);
-        return result;
-    }
-
-    std::string writeFile(const std::string& name, const std::string& text) {
-        const std::string path = dir() + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-};
+using Cli = CtlTest;
 
 std::string lightText(int seed) {
     std::string text;

@@ -1,48 +1,21 @@
 // talvane68ctl defaults and write-defaults against a virtual keyboard.
 
-#include <sys/wait.h>
-
 #include <fstream>
 #include <sstream>
 
-#include "SimTestSupport.h"
+#include "CtlTestSupport.h"
 
 namespace talvane68::sim::test {
 namespace {
 
-struct CtlRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class DefaultCommands : public SimFolderTest {
+class DefaultCommands : public CtlTest {
 protected:
-    CtlRun run(const std::string& args) {
-        const std::string out = dir() + "/.out";
-        const std::string err = dir() + "/.err";
-        const std::string line = std::string(TALVANE68CTL_PATH) + " --device sim:" + dir() +
-                                 " --timeout 500 " + args + " >" + out + " 2>" + err + " </dev/null";
-        const int raw = std::system(line.c_str());
-        CtlRun result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = slurp(out);
-        result.err = slurp(err);
-        return result;
-    }
-
-private:
-    static std::string slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    DefaultCommands() : CtlTest("--timeout 500 ") {}
 };
 
 TEST_F(DefaultCommands, DefaultsListEveryKeyWithItsCaptionWithoutAKeyboard) {
     keyboard().unplug();
-    const CtlRun result = run("defaults");
+    const CliRun result = run("defaults");
     ASSERT_EQ(result.status, 0) << result.err;
     std::istringstream lines(result.out);
     std::vector<std::string> all;
@@ -59,7 +32,7 @@ TEST_F(DefaultCommands, DefaultsListEveryKeyWithItsCaptionWithoutAKeyboard) {
 }
 
 TEST_F(DefaultCommands, WriteDefaultsStoresEveryAssignedKey) {
-    const CtlRun result = run("write-defaults");
+    const CliRun result = run("write-defaults");
     ASSERT_EQ(result.status, 0) << result.err;
     const std::vector<KeyRecord> records = keyboard().keyRecords();
     // 138 slots less the 21 keys that have nothing on the Fn layer.
@@ -79,7 +52,7 @@ TEST_F(DefaultCommands, WriteDefaultsStoresEveryAssignedKey) {
 
 TEST_F(DefaultCommands, FailedWriteEndsWithAMessage) {
     keyboard().failWrite(10);
-    const CtlRun result = run("write-defaults");
+    const CliRun result = run("write-defaults");
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("writing the key table failed"), std::string::npos) << result.err;
 

@@ -1,44 +1,18 @@
 // read-keys, write-keys, write-lights and show on .prf files.
 
-#include <sys/wait.h>
-
 #include <fstream>
 #include <sstream>
 
-#include "SimTestSupport.h"
+#include "CtlTestSupport.h"
 #include "profile/KeyboardProfile.h"
 #include "profile/ProfileFile.h"
 
 namespace talvane68::sim::test {
 namespace {
 
-struct CtlRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class ProfileCommands : public SimFolderTest {
+class ProfileCommands : public CtlTest {
 protected:
-    CtlRun run(const std::string& args) {
-        const std::string out = dir() + "/.out";
-        const std::string err = dir() + "/.err";
-        const std::string line = std::string(TALVANE68CTL_PATH) + " --device sim:" + dir() +
-                                 " --timeout 500 " + args + " >" + out + " 2>" + err + " </dev/null";
-        const int raw = std::system(line.c_str());
-        CtlRun result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = slurp(out);
-        result.err = slurp(err);
-        return result;
-    }
+    ProfileCommands() : CtlTest("--timeout 500 ") {}
 
     static std::unique_ptr<KeyboardProfile> defaults() {
         auto p = std::make_unique<KeyboardProfile>();
@@ -63,7 +37,7 @@ TEST_F(ProfileCommands, WrittenProfileReadsBackFromTheKeyboard) {
     ASSERT_EQ(run("write-keys " + file).status, 0);
     ASSERT_EQ(run("write-lights " + file).status, 0);
     const std::string back = dir() + "/back.prf";
-    const CtlRun read = run("read-keys " + back);
+    const CliRun read = run("read-keys " + back);
     ASSERT_EQ(read.status, 0) << read.err;
 
     auto loaded = std::make_unique<KeyboardProfile>();
@@ -78,7 +52,7 @@ TEST_F(ProfileCommands, WrittenProfileReadsBackFromTheKeyboard) {
         }
     }
 
-    const CtlRun shown = run("show " + back);
+    const CliRun shown = run("show " + back);
     ASSERT_EQ(shown.status, 0);
     EXPECT_NE(shown.out.find("layer 0 key  2: Single 43 A\n"), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("layer 1 key 21: Multimedia 113 VolumeUp\n"), std::string::npos);
@@ -92,7 +66,7 @@ TEST_F(ProfileCommands, BadFilesLeaveTheKeyboardAlone) {
     keyboard().clearLog();
     for (const std::string& command : {"write-keys " + bad, "write-lights " + bad, "show " + bad,
                                        "write-keys " + missing, "write-lights " + missing}) {
-        const CtlRun result = run(command);
+        const CliRun result = run(command);
         EXPECT_EQ(result.status, 1) << command;
         EXPECT_NE(result.err.find("cannot be read as a profile"), std::string::npos)
             << command << ": " << result.err;
@@ -103,7 +77,7 @@ TEST_F(ProfileCommands, BadFilesLeaveTheKeyboardAlone) {
     // read-keys into a place it cannot write keeps the file that is there.
     const std::string folder = dir() + "/folder.prf";
     std::filesystem::create_directory(folder);
-    const CtlRun result = run("read-keys " + folder);
+    const CliRun result = run("read-keys " + folder);
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("cannot write"), std::string::npos) << result.err;
     EXPECT_TRUE(std::filesystem::is_directory(folder));
