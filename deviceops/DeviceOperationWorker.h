@@ -18,7 +18,7 @@
 #include <mutex>
 #include <thread>
 
-#include "deviceops/DeviceWorker.h"
+#include "deviceops/DeviceOperation.h"
 
 namespace talvane68 {
 

@@ -8,8 +8,8 @@
 #include <mutex>
 #include <vector>
 
+#include "deviceops/DeviceOperation.h"
 #include "deviceops/DeviceOperations.h"
-#include "deviceops/DeviceWorker.h"
 #include "hwi/DeviceChannel.h"
 #include "sim/VirtualKeyboard.h"
 

@@ -1,4 +1,4 @@
-#include "deviceops/DeviceWorker.h"
+#include "deviceops/DeviceOperation.h"
 
 #include "deviceops/DeviceOperations.h"
 #include "hwi/Talvane68HWI.h"
